@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a Windows program under 32-bit Wine with the ANSI code page 932.
+# The prefix lives in the build tree (BK_WINEPREFIX, else ./wineprefix of the
+# current directory, which CTest sets to the build tree). Without an X display
+# a virtual one is started, so dialogs and windows are real.
+set -euo pipefail
+export WINEPREFIX="${BK_WINEPREFIX:-${WINEPREFIX:-$PWD/wineprefix}}"
+export WINEARCH=win32 WINEDEBUG=-all LANG=ja_JP.SJIS LC_ALL=ja_JP.SJIS
+if [ -z "${DISPLAY:-}" ]; then
+  exec xvfb-run -a -s "-screen 0 1024x768x24" wine "$@"
+fi
+exec wine "$@"
