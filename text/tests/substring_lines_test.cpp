@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include "text/lines.h"
+#include "text/substring.h"
+
+namespace bk {
+namespace {
+
+struct CopyCase {
+  std::string text;
+  long pos, count;
+  std::string expected;
+};
+
+const CopyCase kCopyCases[] = {
+    {"abcdef", 2, 3, "bcd"},
+    {"abcdef", 1, 6, "abcdef"},
+    {"abcdef", 4, 100, "def"},
+    {"abcdef", 6, 1, "f"},
+    {"abcdef", 7, 1, ""},
+    {"abcdef", 0, 2, "ab"},   // a position below 1 counts as 1, count kept
+    {"abcdef", -5, 2, "ab"},
+    {"abcdef", 2, 0, ""},
+    {"abcdef", 2, -1, ""},
+    {"", 1, 5, ""},
+};
+
+TEST(Substring, Copy) {
+  for (const auto& c : kCopyCases) {
+    SCOPED_TRACE(c.text + " " + std::to_string(c.pos) + " " + std::to_string(c.count));
+    EXPECT_EQ(Copy(c.text, c.pos, c.count), c.expected);
+  }
+  EXPECT_EQ(Left("abc", 2), "ab");
+  EXPECT_EQ(Left("abc", 5), "abc");
+  EXPECT_EQ(Left("abc", -1), "");
+  EXPECT_EQ(From("abc", 2), "bc");
+  EXPECT_EQ(From("abc", 0), "abc");
+  EXPECT_EQ(From("abc", 4), "");
+}
+
+TEST(Substring, TrimOnlyControlBytesAndSpace) {
+  const std::string padded = std::string("\0\t \r\n", 5) + "a b" + " \x1f\x20";
+  EXPECT_EQ(Trim(padded), "a b");
+  EXPECT_EQ(TrimRight(padded), std::string("\0\t \r\n", 5) + "a b");
+  EXPECT_EQ(TrimLeft(padded), "a b \x1f\x20");
+  EXPECT_EQ(Trim("   "), "");
+  // The ideographic space and bytes above 0x20 are kept.
+  EXPECT_EQ(Trim("\x81\x40x\x81\x40"), "\x81\x40x\x81\x40");
+  EXPECT_EQ(Trim("\x7f" "a\xa0"), "\x7f" "a\xa0");
+}
+
+TEST(Substring, EndsWith) {
+  EXPECT_TRUE(EndsWith("abc", "bc"));
+  EXPECT_TRUE(EndsWith("abc", ""));
+  EXPECT_FALSE(EndsWith("bc", "abc"));
+  EXPECT_FALSE(EndsWith("abc", "b"));
+}
+
+struct LinesCase {
+  std::string text;
+  std::vector<std::string> lines;
+};
+
+const LinesCase kLinesCases[] = {
+    {"", {}},
+    {"a", {"a"}},
+    {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+    {"a\r\n", {"a"}},
+    {"a\n\n", {"a", ""}},
+    {"\r\n", {""}},
+    {"a\r\r\nb", {"a", "", "b"}},
+    {"a\n\rb", {"a", "", "b"}},
+    {"\na", {"", "a"}},
+};
+
+TEST(SplitLines, Breaks) {
+  for (const auto& c : kLinesCases) {
+    SCOPED_TRACE(testing::PrintToString(c.text));
+    const auto lines = SplitLines(c.text);
+    EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines);
+  }
+}
+
+}  // namespace
+}  // namespace bk
