@@ -9,11 +9,17 @@ namespace bk {
 // CR LF (CR LF, LF and CR all end a line; a zero byte ends the content).
 struct DictionaryText {
   std::string text;
-  bool has_lines = false;
+  bool existed = false;  // whether the file was there
+
+  bool has_lines() const { return !text.empty(); }
 };
+
+// The joined form of raw file bytes: cut at the first zero byte, every line
+// ending turned into CR LF, a last line without one given one.
+std::string JoinDictionaryLines(std::string bytes);
 
 // Reads path in one go; an empty dictionary when the file does not exist.
 // Throws platform::FileError when it exists but cannot be read.
-DictionaryText LoadDictionaryText(std::string_view path, bool* existed = nullptr);
+DictionaryText LoadDictionaryText(std::string_view path);
 
 }  // namespace bk

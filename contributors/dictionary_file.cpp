@@ -1,0 +1,83 @@
+#include "contributors/dictionary_file.h"
+
+#include <cstdint>
+#include <cstring>
+
+#include "platform/files.h"
+
+namespace bk {
+namespace {
+
+// Sixteen bytes at a time: a dictionary of some megabytes is read again for
+// every book, and almost all of it is already in its joined form.
+constexpr std::size_t kBlock = 16;
+typedef signed char Block __attribute__((vector_size(kBlock)));
+typedef std::uint64_t BlockWords __attribute__((vector_size(kBlock)));
+
+bool AnySet(const Block& block) {
+  BlockWords words;
+  std::memcpy(&words, &block, kBlock);
+  return (words[0] | words[1]) != 0;
+}
+
+// Position of the first byte from which the text is not in joined form: a
+// zero byte, a CR without its LF, or an LF without its CR. Never the LF of a
+// CR LF pair, so rewriting can start there.
+std::size_t JoinedPrefixLength(std::string_view text) {
+  const std::size_t n = text.size();
+  const char* d = text.data();
+  if (n > 0 && d[0] == '\n') return 0;
+  std::size_t i = 0;
+  for (; i + kBlock < n; i += kBlock) {
+    Block here, next;
+    std::memcpy(&here, d + i, kBlock);
+    std::memcpy(&next, d + i + 1, kBlock);
+    const Block odd = (here == 0) | ((here == '\r') ^ (next == '\n'));
+    if (AnySet(odd)) break;
+  }
+  for (; i < n; ++i) {
+    const bool lf_next = i + 1 < n && d[i + 1] == '\n';
+    if (d[i] == '\0' || (d[i] == '\r' && !lf_next)) return i;
+    if (d[i] != '\r' && lf_next) return i + 1;
+  }
+  return n;
+}
+
+// Rewrites the line endings from position start on, stopping at a zero byte.
+void RewriteLineEnds(std::string_view text, std::size_t start, std::string& out) {
+  for (std::size_t i = start; i < text.size() && text[i] != '\0'; ++i) {
+    if (text[i] == '\r' || text[i] == '\n') {
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      out += "\r\n";
+    } else {
+      out += text[i];
+    }
+  }
+}
+
+}  // namespace
+
+std::string JoinDictionaryLines(std::string bytes) {
+  const std::size_t joined = JoinedPrefixLength(bytes);
+  if (joined < bytes.size() && bytes[joined] != '\0') {
+    std::string out;
+    // A lone CR or LF grows into two bytes.
+    out.reserve(joined + 2 * (bytes.size() - joined) + 2);
+    out.append(bytes, 0, joined);
+    RewriteLineEnds(bytes, joined, out);
+    bytes.swap(out);
+  } else {
+    bytes.resize(joined);
+  }
+  if (!bytes.empty() && bytes.back() != '\n') bytes += "\r\n";
+  return bytes;
+}
+
+DictionaryText LoadDictionaryText(std::string_view path) {
+  DictionaryText dictionary;
+  dictionary.existed = platform::FileExists(path);
+  if (dictionary.existed) dictionary.text = JoinDictionaryLines(platform::ReadWholeFile(path));
+  return dictionary;
+}
+
+}  // namespace bk
