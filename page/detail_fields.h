@@ -1,15 +1,14 @@
-// Handlers of the detail markers; each reads the page lines from line j.
+// Handlers of the detail markers; each reads the page lines from line j and
+// writes Book.
 #pragma once
 
 #include <cstddef>
 #include <string_view>
-#include <vector>
 
 #include "page/options.h"
+#include "page/page_text.h"
 
 namespace bk {
-
-using PageLines = std::vector<std::string_view>;
 
 void ReadPublisher(const PageLines& lines, std::size_t j);
 void ReadCategory(const PageLines& lines, std::size_t j, const Options& options);

@@ -1,4 +1,5 @@
-// The option file WorkDir + "pelto.dat" and the personal mode.
+// The option file WorkDir + "pelto.dat": title mode, label keywords and the
+// category switch.
 #pragma once
 
 #include <string>
@@ -13,15 +14,14 @@ struct Options {
   std::string title_mode = "0";     // value of the last "VORNA3=" line
 };
 
-// Reads WorkDir + "pelto.dat". Throws platform::FileError when the file
-// exists but cannot be read.
+// Reads work_dir + "pelto.dat". Throws platform::FileError when the file
+// exists but cannot be read: a silently ignored title mode would give wrong
+// lines for the whole batch.
 Options ReadOptions(std::string_view work_dir);
+// Whether a "VORNA2=" keyword occurs in the series text, ignoring case and
+// width.
 bool MatchesLabelKeyword(const Options& options, std::string_view series_text);
+// Whether some "VORNA1=" line has the value "1".
 bool CategoryEnabled(const Options& options);
-
-// When a file exists at marker_path: Size "文庫" -> "A6", "コミック" removed,
-// Extra1 := extra1, Extra2 := extra2, PageUrl emptied.
-void ApplyPersonalMode(std::string_view marker_path, std::string_view extra1,
-                       std::string_view extra2);
 
 }  // namespace bk
