@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include <climits>
+#include <cstring>
 #include <vector>
 
 #include "platform/locale.h"
@@ -96,7 +97,9 @@ std::string ReadProfileString(std::string_view path, std::string_view section, s
   std::vector<char> buffer(2048, '\0');
   const DWORD n = GetPrivateProfileStringA(s.c_str(), k.c_str(), d.c_str(), buffer.data(),
                                            static_cast<DWORD>(buffer.size()), p.c_str());
-  return std::string(buffer.data(), n);
+  // A value whose last character does not fit is reported at full length with
+  // that character missing: the text ends at the first zero.
+  return std::string(buffer.data(), strnlen(buffer.data(), n));
 }
 
 }  // namespace
