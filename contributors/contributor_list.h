@@ -1,8 +1,7 @@
 #pragma once
 
+#include <set>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace bk {
 
@@ -11,11 +10,19 @@ namespace bk {
 // equal to one already held is not added.
 class ContributorList {
  public:
-  void Add(std::string entry);
-  const std::vector<std::string>& entries() const { return entries_; }
+  // The order of the entries; two entries it does not tell apart are equal.
+  struct Collation {
+    bool operator()(const std::string& a, const std::string& b) const;
+  };
+  // A search tree rather than a sorted array: a page with thousands of
+  // credits must not cost a shift of the array per added entry.
+  using Entries = std::set<std::string, Collation>;
+
+  void Add(std::string entry) { entries_.insert(std::move(entry)); }
+  const Entries& entries() const { return entries_; }
 
  private:
-  std::vector<std::string> entries_;
+  Entries entries_;
 };
 
 }  // namespace bk

@@ -98,7 +98,8 @@ TEST(ClassifyCredits, EntriesAddToWhatTheListHolds) {
   ContributorList list;
   ClassifyCredits(list, Sjis("B／著"), Sjis(kRoleSeparator), Sjis(kEntrySeparator), "");
   ClassifyCredits(list, Sjis("A／著　B／著"), Sjis(kRoleSeparator), Sjis(kEntrySeparator), "");
-  EXPECT_EQ(list.entries(), (std::vector<std::string>{"1A", "1B"}));
+  EXPECT_EQ(std::vector<std::string>(list.entries().begin(), list.entries().end()),
+            (std::vector<std::string>{"1A", "1B"}));
 }
 
 TEST(ClassifyCredits, BlockEndingInALoneLeadByteEnds) {
