@@ -20,7 +20,8 @@ std::string MapHalfWidthText(std::string_view text);  // ToAnsi(MapHalfWidth(ToW
 std::string MapFullWidthText(std::string_view text);  // ToAnsi(MapFullWidth(ToWide(t)))
 
 // Half-width form of code page 932 bytes mapped directly (the whole text,
-// whatever its length).
+// whatever its length, up to its first zero byte); the text unchanged when the
+// mapping fails.
 std::string MapHalfWidthAnsi(std::string_view text);
 
 // Locale upper-casing of code page 932 bytes (keeps the byte length).
