@@ -1,0 +1,66 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace bk::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() / "bk_files_test";
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+  std::string Path(const char* name) const { return (dir_ / name).string(); }
+
+  fs::path dir_;
+};
+
+TEST_F(FilesTest, MissingFile) {
+  const std::string path = Path("missing.dat");
+  EXPECT_FALSE(FileExists(path));
+  DeleteFileIfPresent(path);
+  try {
+    ReadWholeFile(path);
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+}
+
+TEST_F(FilesTest, DirectoryIsNoFileAndCannotBeRead) {
+  EXPECT_FALSE(FileExists(dir_.string()));
+  EXPECT_THROW(ReadWholeFile(dir_.string()), FileError);
+}
+
+TEST_F(FilesTest, WriteReplacesAtomicallyAndReadsBack) {
+  const std::string path = Path("result.txt");
+  const std::string bytes("line\r\n\x83\x65\0end", 11);
+  WriteFileAtomically(path, "old contents that are longer");
+  WriteFileAtomically(path, bytes);
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(ReadWholeFile(path), bytes);
+  // Nothing but the target is left beside it.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+  DeleteFileIfPresent(path);
+  EXPECT_FALSE(FileExists(path));
+}
+
+TEST_F(FilesTest, WriteIntoMissingFolderFails) {
+  const std::string path = Path("no_such_folder/result.txt");
+  try {
+    WriteFileAtomically(path, "x");
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find("no_such_folder"), std::string::npos) << e.what();
+  }
+}
+
+}  // namespace
+}  // namespace bk::platform
