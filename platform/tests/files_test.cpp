@@ -52,6 +52,14 @@ TEST_F(FilesTest, WriteReplacesAtomicallyAndReadsBack) {
   EXPECT_FALSE(FileExists(path));
 }
 
+// Paths are code page 932 bytes: テスト.txt
+TEST_F(FilesTest, JapaneseFileName) {
+  const std::string path = Path("\x83\x65\x83\x58\x83\x67.txt");
+  WriteFileAtomically(path, "abc");
+  EXPECT_TRUE(FileExists(path));
+  EXPECT_EQ(ReadWholeFile(path), "abc");
+}
+
 TEST_F(FilesTest, WriteIntoMissingFolderFails) {
   const std::string path = Path("no_such_folder/result.txt");
   try {
