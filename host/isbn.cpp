@@ -50,6 +50,10 @@ std::string NormalizeIsbn(std::string_view code) {
   }
   if (digits.size() == 10) return FromIsbn10(digits);
   if (digits.size() == 13) return FromIsbn13(digits);
+  // A scanned book with its second barcode ("192", classification, price).
+  if (digits.size() == 26 && digits.compare(13, 3, "192") == 0 && AllDigits(digits)) {
+    return FromIsbn13(std::string_view(digits).substr(0, 13));
+  }
   return "";
 }
 

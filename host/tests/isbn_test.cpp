@@ -23,6 +23,9 @@ TEST(NormalizeIsbn, AnswersTheThirteenDigitFormOfValidCodes) {
       {"", ""},
       {"41010920A2", ""},
       {"410109205201930590", ""},            // a whole 18-character line
+      {"97841010920581920193005905", "9784101092058"},  // with the second barcode
+      {"97841010920581930193005905", ""},                // not a second barcode
+      {"97841010920591920193005905", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(NormalizeIsbn(c.code), c.expected) << c.code;
 }
