@@ -15,19 +15,37 @@ bool IsIgnoredAtFirst(char16_t c) { return c == u'\'' || c == u'-' || c == 0xFF0
 // The order of the ASCII symbols in the Japanese collation.
 constexpr std::u16string_view kSymbolOrder = u" !\"#$%&()*,./:;?@[]^_`{|}~\\+<=>";
 
-enum Group { kSymbol, kDigit, kLatin, kOtherLetter, kKana, kOther };
+enum Group { kSymbol, kDigit, kLongVowel, kLatin, kOtherLetter, kKana, kOther };
 
 struct Weights {
   Group group;
   unsigned primary;
   unsigned diacritic;  // 0 plain, 1 voiced, 2 semi-voiced
-  unsigned form;       // 0 narrow, then wider forms; for kana: half-width, katakana, hiragana
+  unsigned form;       // 0 narrow, 1 wide; kana: small before full size, each half-width, katakana, hiragana
 };
 
 char16_t Narrow(char16_t c) { return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : (c == 0x3000 ? u' ' : c); }
 
 bool IsHiragana(char16_t c) { return c >= 0x3041 && c <= 0x3096; }
-bool IsKatakana(char16_t c) { return (c >= 0x30A1 && c <= 0x30FA) || (c >= 0xFF66 && c <= 0xFF9D); }
+bool IsKatakana(char16_t c) {
+  return (c >= 0x30A1 && c <= 0x30FA) || (c >= 0xFF66 && c <= 0xFF9D && c != 0xFF70);
+}
+bool IsLongVowelMark(char16_t c) { return c == 0x30FC || c == 0xFF70; }
+
+// Small kana sort with their full-size forms.
+char16_t FullSize(char16_t katakana) {
+  switch (katakana) {
+    case 0x30A1: case 0x30A3: case 0x30A5: case 0x30A7: case 0x30A9:
+    case 0x30C3: case 0x30E3: case 0x30E5: case 0x30E7: case 0x30EE:
+      return katakana + 1;
+    case 0x30F5:
+      return 0x30AB;
+    case 0x30F6:
+      return 0x30B1;
+    default:
+      return katakana;
+  }
+}
 
 // Kana: one primary weight per base sound (full-width katakana without the
 // voiced mark); the mark and the form come later.
@@ -38,7 +56,9 @@ Weights KanaWeights(char16_t c) {
   const std::u16string half = *ops.map_wide(std::u16string_view(&katakana, 1), kHalfWidth);
   const std::u16string base = *ops.map_wide(std::u16string_view(half.data(), 1), kFullWidth);
   const unsigned diacritic = half.size() < 2 ? 0 : half[1] == 0xFF9E ? 1 : 2;
-  return {kKana, base[0], diacritic, form};
+  const char16_t full_size = FullSize(base[0]);
+  const unsigned size = full_size != base[0] ? 0 : 1;
+  return {kKana, full_size, diacritic, size * 3 + form};
 }
 
 Weights CharWeights(char16_t c) {
@@ -52,6 +72,7 @@ Weights CharWeights(char16_t c) {
     return {kSymbol, rank == std::u16string_view::npos ? n : static_cast<unsigned>(rank), 0, form};
   }
   if (IsHiragana(c) || IsKatakana(c)) return KanaWeights(c);
+  if (IsLongVowelMark(c)) return {kLongVowel, 0, 0, c == 0xFF70 ? 0u : 1u};
   const LocaleOps& ops = PortableLocale();
   const std::string upper = ops.upper_ansi(ops.wide_to_ansi(std::u16string_view(&c, 1)));
   const unsigned code = upper.size() == 2 ? (static_cast<unsigned char>(upper[0]) << 8) |

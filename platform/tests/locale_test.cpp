@@ -157,7 +157,7 @@ TEST_P(LocaleTest, CollationIgnoresLetterCaseOnly) {
 // Kana before kanji, kanji in code page (JIS) order: what the Japanese
 // collation does under Wine; real Windows may order kanji differently.
 TEST(PortableCollation, KanaBeforeKanjiInCodePageOrder) {
-  const char* const ascending[] = {"1ｱ", "1ア", "1あ", "1カ", "1ガ", "1亜美", "1一郎"};
+  const char* const ascending[] = {"1ァ", "1ぁ", "1ｱ", "1ア", "1あ", "1ヵ", "1カ", "1ガ", "1亜美", "1一郎"};
   for (std::size_t i = 0; i + 1 < std::size(ascending); ++i) {
     EXPECT_LT(PortableLocale().compare_ignore_case(Sjis(ascending[i]), Sjis(ascending[i + 1])), 0)
         << ascending[i] << " vs " << ascending[i + 1];
