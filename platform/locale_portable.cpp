@@ -4,7 +4,6 @@
 // implementations together.
 #include <algorithm>
 #include <cstdint>
-#include <iterator>
 
 #include "platform/locale.h"
 #include "platform/portable_collation.h"
