@@ -14,13 +14,15 @@ def main():
     parser.add_argument("json", nargs="?", help="benchmark JSON output (default: stdin)")
     parser.add_argument("--limit", type=float, default=2.0)
     args = parser.parse_args()
-    data = json.load(open(args.json) if args.json else sys.stdin)
+    with open(args.json) if args.json else sys.stdin as source:
+        data = json.load(source)
 
+    # With --benchmark_repetitions the medians are used, else the single runs.
+    runs = [r for r in data["benchmarks"] if "bytes_per_second" in r]
+    medians = [r for r in runs if r.get("aggregate_name") == "median"]
     per_byte = defaultdict(dict)
-    for run in data["benchmarks"]:
-        if run.get("run_type", "iteration") != "iteration" or "bytes_per_second" not in run:
-            continue
-        name, _, size = run["name"].partition("/")
+    for run in medians or [r for r in runs if r.get("run_type", "iteration") == "iteration"]:
+        name, _, size = run.get("run_name", run["name"]).partition("/")
         per_byte[name][int(size)] = 1e9 / run["bytes_per_second"]
 
     failed = False
