@@ -42,6 +42,16 @@ LRESULT CALLBACK WaitWindowProc(HWND window, UINT message, WPARAM wparam, LPARAM
   return DefWindowProcA(window, message, wparam, lparam);
 }
 
+// Paints what changed now: between codes the run's thread does not get to
+// its messages, and a download can take a while. Some window systems put the
+// painting on the screen only when the thread next looks at its queue; the
+// look for a paint message (there is none left) takes nothing from it.
+void PaintNow(HWND window) {
+  RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  MSG msg;
+  PeekMessageA(&msg, window, WM_PAINT, WM_PAINT, PM_NOREMOVE);
+}
+
 HWND AddControl(HWND parent, const char* window_class, const char* text, DWORD style, int x, int y,
                 int width, int height, int id, HFONT font) {
   HWND control = CreateWindowExA(0, window_class, text, WS_CHILD | WS_VISIBLE | style, x, y, width,
@@ -103,7 +113,7 @@ void TfrmWait::Show() {
   const int height = frame.bottom - frame.top;
   SetWindowPos(window_, HWND_TOPMOST, (GetSystemMetrics(SM_CXSCREEN) - width) / 2,
                (GetSystemMetrics(SM_CYSCREEN) - height) / 2, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
-  UpdateWindow(window_);
+  PaintNow(window_);
 }
 
 void TfrmWait::ShowProgress(int current, int total) {
@@ -111,7 +121,7 @@ void TfrmWait::ShowProgress(int current, int total) {
   SendDlgItemMessageA(window_, wait_window_id::ProgressBar, PBM_SETPOS, percent, 0);
   const std::string counter = std::to_string(current) + "/" + std::to_string(total);
   SetDlgItemTextA(window_, wait_window_id::lblCount, counter.c_str());
-  UpdateWindow(window_);
+  PaintNow(window_);
 }
 
 }  // namespace bk
