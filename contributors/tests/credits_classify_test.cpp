@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,8 @@ const CreditCase kCases[] = {
     {"A>B／著　C／イラスト", {"1A>B", "2C"}},
     {"<B>／著", {"1<B>"}},
 };
+
+void PrintTo(const CreditCase& c, std::ostream* os) { *os << c.block; }
 
 class ClassifyCreditsTest : public ::testing::TestWithParam<CreditCase> {};
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include "plugin/record.h"
 #include "testsupport/sjis.h"
 
@@ -59,6 +61,10 @@ const TitleCase kCases[] = {
     {"星の旅 3", "5", "星の旅 3", "5", ""},
     {"星の旅3巻", "5", "星の旅3巻", "5", ""},
 };
+
+void PrintTo(const TitleCase& c, std::ostream* os) {
+  *os << c.input << " (volume before: \"" << c.volume_before << "\")";
+}
 
 class SplitTitleVolumeTest : public ::testing::TestWithParam<TitleCase> {};
 
