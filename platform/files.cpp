@@ -23,11 +23,14 @@ struct FileCloser {
 };
 using File = std::unique_ptr<std::FILE, FileCloser>;
 
-bool ReplaceFile(const std::string& from, const std::string& to) {
+// Empty when it worked, else the reason.
+std::string MoveIntoPlace(const std::string& from, const std::string& to) {
 #ifdef _WIN32
-  return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING) != 0;
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return {};
+  return "Windows error " + std::to_string(GetLastError());
 #else
-  return std::rename(from.c_str(), to.c_str()) == 0;
+  if (std::rename(from.c_str(), to.c_str()) == 0) return {};
+  return Reason();
 #endif
 }
 
@@ -80,8 +83,7 @@ void WriteFileAtomically(std::string_view path, std::string_view bytes) {
       throw FileError("Cannot write " + temp + ": " + reason);
     }
   }
-  if (!ReplaceFile(temp, target)) {
-    const std::string reason = Reason();
+  if (const std::string reason = MoveIntoPlace(temp, target); !reason.empty()) {
     DeleteFileIfPresent(temp);
     throw FileError("Cannot replace " + target + ": " + reason);
   }

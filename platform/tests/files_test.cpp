@@ -70,5 +70,19 @@ TEST_F(FilesTest, WriteIntoMissingFolderFails) {
   }
 }
 
+// The rename step fails: the error names the target and no temporary file
+// is left behind.
+TEST_F(FilesTest, WriteOntoFolderFailsCleanly) {
+  const std::string path = Path("folder");
+  fs::create_directory(path);
+  try {
+    WriteFileAtomically(path, "x");
+    FAIL() << "no error";
+  } catch (const FileError& e) {
+    EXPECT_NE(std::string(e.what()).find(path), std::string::npos) << e.what();
+  }
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()), 1);
+}
+
 }  // namespace
 }  // namespace bk::platform
