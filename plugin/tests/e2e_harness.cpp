@@ -9,6 +9,7 @@
 #include <set>
 #include <sstream>
 
+#include "host/result_table.h"
 #include "plugin/wait_window.h"
 #include "text/lines.h"
 
@@ -124,6 +125,14 @@ std::vector<std::string> ResultLines(const std::string& path) {
   std::vector<std::string> lines;
   for (std::string_view line : SplitLines(bytes)) lines.emplace_back(line);
   return lines;
+}
+
+std::string FieldOf(const std::string& line, int index) {
+  const std::vector<std::string> columns = host::SplitResultLine(line);
+  EXPECT_EQ(columns.size(), 68u) << line;
+  // Columns 20 and 41 are the empty ones.
+  const std::size_t column = static_cast<std::size_t>(index <= 18 ? index : index <= 38 ? index + 1 : index + 2);
+  return column < columns.size() ? columns[column] : "";
 }
 
 int HostRun::Calls(const std::string& prefix) const {

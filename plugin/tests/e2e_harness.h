@@ -29,6 +29,8 @@ void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 std::vector<std::string> ResultLines(const std::string& path);
+// The value of record field `index` in a result line.
+std::string FieldOf(const std::string& line, int index);
 
 struct Dialog {
   std::string text;  // code page 932

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "e2e_harness.h"
+#include "plugin/record.h"
 #include "testsupport/sjis.h"
 
 namespace bk::e2e {
@@ -15,6 +16,12 @@ const std::string kBookA = "9784991234507";
 const std::string kBookB = "9784991234606";
 const std::string kBookC = "9784991234705";
 const std::string kBookD = "9784991234804";  // its page has no price
+
+std::vector<std::string> Isbns(const std::vector<std::string>& lines) {
+  std::vector<std::string> isbns;
+  for (const std::string& line : lines) isbns.push_back(FieldOf(line, field::Isbn));
+  return isbns;
+}
 
 std::string TestName() { return ::testing::UnitTest::GetInstance()->current_test_info()->name(); }
 
@@ -83,7 +90,7 @@ TEST(LookupRun, CodesTheHostRejectsAreSkippedAndTheOthersLookedUp) {
   EXPECT_EQ(run.Calls("ISBNChkFunc 12345 -> "), 1);
   EXPECT_EQ(run.Calls("InternetConnectFunc"), 1);  // only for the valid code
   EXPECT_EQ(run.Calls("HTTPDownloadFunc"), 2);     // its page, twice
-  EXPECT_TRUE(FileExists(box.result_path()));
+  EXPECT_EQ(Isbns(ResultLines(box.result_path())), std::vector<std::string>{kBookA});
   // The page file of the last code stays in the working directory.
   EXPECT_EQ(ReadFileBytes(box.work_dir + "Temp.html"),
             ReadFileBytes(WindowsPath(std::string(BK_SOURCE_DIR) + "/sample-site/" + kBookA + ".html")));
@@ -124,7 +131,7 @@ TEST(LookupRun, NoConnectionAtTheThirdCodeKeepsTheLinesOfTheFirstTwo) {
   EXPECT_EQ(run.Calls("HTTPDownloadFunc https://www.bookstore.example/bec/SA/Forward?button=btnKodawari&mode="
                       "kodawari&isbn=" + kBookC),
             0);
-  EXPECT_TRUE(FileExists(box.result_path()));
+  EXPECT_EQ(Isbns(ResultLines(box.result_path())), (std::vector<std::string>{kBookA, kBookB}));
 }
 
 TEST(LookupRun, MissingPageSkipsTheCodeAndDoesNotReuseThePreviousPage) {
@@ -134,7 +141,7 @@ TEST(LookupRun, MissingPageSkipsTheCodeAndDoesNotReuseThePreviousPage) {
   EXPECT_TRUE(run.dialogs.empty());
   EXPECT_EQ(run.Calls("HTTPDownloadFunc"), 3);  // A twice, B once
   EXPECT_FALSE(FileExists(box.work_dir + "Temp.html")) << "A's page would be read as B's";
-  EXPECT_TRUE(FileExists(box.result_path()));
+  EXPECT_EQ(Isbns(ResultLines(box.result_path())), std::vector<std::string>{kBookA});
 }
 
 TEST(LookupRun, EighteenByteLinesAskTheHostWithTheIsbnOnly) {
@@ -156,7 +163,7 @@ TEST(LookupRun, StopButtonEndsTheRunAfterTheCurrentCode) {
   EXPECT_EQ(run.counters, (std::vector<std::string>{"1/4", "2/4"}));
   EXPECT_EQ(run.Calls("ISBNChkFunc " + kBookC), 0);
   EXPECT_EQ(run.Calls("HTTPDownloadFunc"), 4);
-  EXPECT_TRUE(FileExists(box.result_path()));
+  EXPECT_EQ(Isbns(ResultLines(box.result_path())), (std::vector<std::string>{kBookA, kBookB}));
 }
 
 TEST(LookupRun, SecondCallDuringARunIsRefusedWithoutTouchingAnything) {
@@ -171,7 +178,102 @@ TEST(LookupRun, SecondCallDuringARunIsRefusedWithoutTouchingAnything) {
   EXPECT_EQ(run.Calls("ISBNChkFunc nested"), 0);
   EXPECT_EQ(run.Calls("HTTPDownloadFunc"), 6);
   EXPECT_TRUE(run.dialogs.empty());
-  EXPECT_TRUE(FileExists(box.result_path()));
+  EXPECT_EQ(ResultLines(box.result_path()).size(), 3u);
+}
+
+TEST(LookupRun, ErrorInsideTheRunIsShownAndLeavesNoResult) {
+  Sandbox box(TestName());
+  box.AddSamplePage(kBookA);
+  // The result file cannot be written: its folder does not exist.
+  const std::string result = box.dir + "missing-folder\\result.txt";
+  const HostRun run = RunHost(box, {"--pages", box.pages_dir, "--result", result}, {kBookA});
+  EXPECT_EQ(run.exit_code, 0) << "the error must not reach the host";
+  ASSERT_EQ(run.dialogs.size(), 1u);
+  EXPECT_FALSE(run.dialogs[0].text.empty());
+  EXPECT_FALSE(run.dialogs[0].has_icon);
+  EXPECT_FALSE(FileExists(result));
+  EXPECT_NE(run.output.find("No result file."), std::string::npos);
+}
+
+TEST(LookupRun, SampleBooksGiveTheirResultLines) {
+  Sandbox box(TestName());
+  const std::string site = WindowsPath(std::string(BK_SOURCE_DIR) + "/sample-site");
+  const HostRun run = RunHost(box, {"--pages", site, "--codes", site + "\\codes.txt"}, {});
+  EXPECT_TRUE(run.dialogs.empty());
+  const std::vector<std::string> lines = ResultLines(box.result_path());
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(test::Utf8(lines[0]),
+            "9784991234507,月夜の図書館,,,,水野千歳,,高田ゆう,,,,,青空書房,あおぞら文庫,,15,"
+            "https://www.bookstore.example/bec/SA/Forward?button=btnKodawari&mode=kodawari&isbn=9784991234507,"
+            ",,,購入,770,0,,0,2024,03,,,,,,,,,320,"
+            "夜だけ開く図書館で、司書見習いの少女が本の迷子を探す物語。”$$真夜中にだけ灯りがともる町外れの図書館。"
+            "$$見習い司書のミナは、持ち主を探す本たちの声を聞く。,"
+            "https://img.bookstore.example/images/syoseki/ac/9784991234507.jpg,,,,,,,,,既読"
+            ",,,,,,,,,,,,,,,,,,,,,");
+  // The second code was an ISBN-10 with hyphens: the record keeps the input
+  // line, the page comes from its 13-digit form.
+  EXPECT_EQ(FieldOf(lines[1], field::Isbn), "4-9912346-0-3");
+  EXPECT_EQ(FieldOf(lines[1], field::PageUrl),
+            "https://www.bookstore.example/bec/SA/Forward?button=btnKodawari&mode=kodawari&isbn=" + kBookB);
+  EXPECT_EQ(FieldOf(lines[1], field::Price), "1980");
+  EXPECT_EQ(test::Utf8(FieldOf(lines[2], field::Title)), "山小屋のスープ帖");
+  EXPECT_EQ(test::Utf8(FieldOf(lines[3], field::Title)), "はじめての星座");
+}
+
+TEST(LookupRun, CodeLinesCarryClassificationAndPrice) {
+  Sandbox box(TestName());
+  box.AddSamplePage(kBookA);
+  box.AddSamplePage(kBookC);
+  box.AddSamplePage(kBookD);
+  box.AddSamplePage(kBookD, "9784101092058");  // a page without a price
+  const HostRun run = RunHost(box, {"--pages", box.pages_dir},
+                              {"499123470001931200",            // 18: the line's price stands
+                               "97849912348041920044010003",    // 26: page without price
+                               "97841010920581920193005905",    // 26: 00590, check digit 5
+                               "97849912345071920193005905"});  // 26: the page's price stands
+  const std::vector<std::string> lines = ResultLines(box.result_path());
+  ASSERT_EQ(lines.size(), 4u);
+  const struct {
+    const char* isbn;
+    const char* ccode;
+    const char* price;
+  } expected[] = {
+      {"4991234700", "0193", "1200"},
+      {"9784991234804", "0044", "1000"},
+      {"9784101092058", "0193", "590"},  // the same price as its 18-byte form 410109205201930590
+      {"9784991234507", "0193", "770"},
+  };
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    EXPECT_EQ(FieldOf(lines[i], field::Isbn), expected[i].isbn) << i;
+    EXPECT_EQ(FieldOf(lines[i], field::CCode), expected[i].ccode) << i;
+    EXPECT_EQ(FieldOf(lines[i], field::Price), expected[i].price) << i;
+  }
+}
+
+TEST(LookupRun, StatusFieldsComeFromTheHostsSettingsOrTheirDefaults) {
+  const struct {
+    const char* name;
+    std::string settings;  // empty: no Setting.ini
+    const char* purchase;
+    const char* tax;
+    const char* read;
+  } cases[] = {
+      {"WithoutSettings", "", "購入", "0", "既読"},
+      {"WithSettings", "[Entry]\r\nPurachaseSet=未購入\r\nTaxSet=1\r\nReadSet=未読\r\n", "未購入", "1", "未読"},
+      {"WithOtherSection", "[Other]\r\nTaxSet=5\r\n", "購入", "0", "既読"},
+  };
+  for (const auto& c : cases) {
+    Sandbox box(TestName() + c.name);
+    if (!c.settings.empty()) WriteFileBytes(box.dir + "Setting.ini", test::Sjis(c.settings));
+    box.AddSamplePage(kBookA);
+    RunHost(box, {"--pages", box.pages_dir}, {kBookA});
+    const std::vector<std::string> lines = ResultLines(box.result_path());
+    ASSERT_EQ(lines.size(), 1u) << c.name;
+    EXPECT_EQ(test::Utf8(FieldOf(lines[0], field::PurchaseState)), c.purchase) << c.name;
+    EXPECT_EQ(FieldOf(lines[0], field::TaxMode), c.tax) << c.name;
+    EXPECT_EQ(FieldOf(lines[0], field::TaxMode2), c.tax) << c.name;
+    EXPECT_EQ(test::Utf8(FieldOf(lines[0], field::ReadState)), c.read) << c.name;
+  }
 }
 
 }  // namespace
