@@ -24,6 +24,74 @@ bool SameName(std::u16string_view a, std::u16string_view b) {
   return ops.upper_ansi(ops.wide_to_ansi(a)) == ops.upper_ansi(ops.wide_to_ansi(b));
 }
 
+bool IsContinuation(unsigned char b) { return (b & 0xC0) == 0x80; }
+
+// The second byte of a sequence that would be overlong, a surrogate or
+// beyond U+10FFFF.
+bool SecondByteOutOfRange(unsigned char lead, unsigned char second) {
+  return (lead == 0xE0 && second < 0xA0) || (lead == 0xED && second > 0x9F) || (lead == 0xF0 && second < 0x90) ||
+         (lead == 0xF4 && second > 0x8F);
+}
+
+// UTF-8 as the system reader decodes it: a malformed sequence becomes one
+// U+FFFD for the bytes read so far (lead and second byte together when the
+// second byte is out of range).
+std::u16string FromUtf8(std::string_view s) {
+  std::u16string out;
+  for (std::size_t i = 0; i < s.size();) {
+    const auto lead = static_cast<unsigned char>(s[i]);
+    if (lead < 0x80) {
+      out += static_cast<char16_t>(lead);
+      ++i;
+      continue;
+    }
+    const std::size_t n = lead >= 0xC2 && lead <= 0xDF ? 2 : lead >= 0xE0 && lead <= 0xEF ? 3
+                        : lead >= 0xF0 && lead <= 0xF4 ? 4 : 1;
+    char32_t cp = lead & (0x7F >> n);
+    std::size_t k = 1;
+    bool valid = n > 1;
+    while (valid && k < n) {
+      const auto b = i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0;
+      if (!IsContinuation(b)) {
+        valid = false;
+        break;
+      }
+      cp = (cp << 6) | (b & 0x3F);
+      ++k;
+      if (k == 2 && SecondByteOutOfRange(lead, b)) valid = false;
+    }
+    i += k;
+    if (!valid) {
+      out += u'\uFFFD';
+    } else if (cp >= 0x10000) {
+      out += static_cast<char16_t>(0xD800 + ((cp - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(cp);
+    }
+  }
+  return out;
+}
+
+std::u16string FromUtf16(std::string_view s, bool big_endian) {
+  std::u16string out;
+  for (std::size_t i = 0; i + 1 < s.size(); i += 2) {
+    const auto first = static_cast<unsigned char>(s[i]);
+    const auto second = static_cast<unsigned char>(s[i + 1]);
+    out += static_cast<char16_t>(big_endian ? (first << 8) | second : (second << 8) | first);
+  }
+  return out;
+}
+
+// A byte order mark selects UTF-8 or UTF-16; otherwise the file is in the
+// ANSI code page.
+std::u16string DecodeFile(std::string_view bytes) {
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return FromUtf8(bytes.substr(3));
+  if (bytes.substr(0, 2) == "\xFF\xFE") return FromUtf16(bytes.substr(2), false);
+  if (bytes.substr(0, 2) == "\xFE\xFF") return FromUtf16(bytes.substr(2), true);
+  return PortableLocale().ansi_to_wide(bytes);
+}
+
 // The file is decoded as a whole and then split into lines at LF (at CR when
 // no LF follows), as the system reader does it.
 class Lines {
@@ -98,7 +166,7 @@ std::string PortableReadProfileString(std::string_view path, std::string_view se
   while (!fallback.empty() && fallback.back() == u' ') fallback.pop_back();
   std::u16string file;
   try {
-    file = ops.ansi_to_wide(ReadWholeFile(path));
+    file = DecodeFile(ReadWholeFile(path));
   } catch (const FileError&) {
     return Cut(fallback);
   }

@@ -96,7 +96,7 @@ std::vector<std::string> AllByteSequences() {
 
 std::vector<std::u16string> AllBmpCharacters() {
   std::vector<std::u16string> out;
-  for (unsigned c = 1; c < 0x10000; ++c) out.push_back(std::u16string(1, static_cast<char16_t>(c)));
+  for (unsigned c = 0; c < 0x10000; ++c) out.push_back(std::u16string(1, static_cast<char16_t>(c)));
   return out;
 }
 
@@ -238,6 +238,23 @@ TEST(Differential, ProfileFiles) {
   for (const auto& q : queries) {
     m.Check(std::string(q[0]) + "|" + q[1], Portable().read_profile_string(path, q[0], q[1], q[2]),
             Windows().read_profile_string(path, q[0], q[1], q[2]));
+  }
+  // Byte order marks select UTF-8 and UTF-16 (テスト, a non-BMP character, a
+  // malformed sequence).
+  const std::string marked[] = {
+      "\xEF\xBB\xBF[Entry]\r\nk=\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88 \xF0\x9F\x98\x80\r\n",
+      "\xEF\xBB\xBF[Entry]\r\nk=a\xE3\x83|\xC0\xAF|\xED\xA0\x80|\xED\xA0|\xF0\x9F\x98|\xF4\x90\x80\x80|\xE0\x80\xAF|"
+      "\x80\x80|\xF8\x88\x80\x80\x80|\xE3\x83\r\n",
+      std::string("\xFF\xFE[\0E\0n\0t\0r\0y\0]\0\n\0k\0=\0\xC6\x30\n\0", 28),
+      std::string("\xFE\xFF\0[\0E\0n\0t\0r\0y\0]\0\n\0k\0=\x30\xC6\0\n", 28),
+  };
+  for (const std::string& bytes : marked) {
+    f = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(bytes.data(), 1, bytes.size(), f);
+    std::fclose(f);
+    m.Check(bytes, Portable().read_profile_string(path, "Entry", "k", "D"),
+            Windows().read_profile_string(path, "Entry", "k", "D"));
   }
   const std::string missing = TempDir() + "bk_no_such_file.ini";
   m.Check(std::string("missing file"), Portable().read_profile_string(missing, "Entry", "TaxSet", "0"),

@@ -71,6 +71,13 @@ TEST_P(ProfileTest, SettingsValues) {
   for (const Case& c : cases) EXPECT_EQ(Read(c.section, c.key), c.expected) << c.section << "/" << c.key;
 }
 
+TEST_P(ProfileTest, ByteOrderMarkSelectsUnicode) {
+  Write("\xEF\xBB\xBF[Entry]\r\nReadSet=\xE3\x83\x86\xE3\x82\xB9\xE3\x83\x88\xE3\x83\r\n");
+  EXPECT_EQ(Read("Entry", "ReadSet"), test::Sjis("テスト") + "?");  // a cut sequence becomes "?"
+  Write(std::string("\xFF\xFE[\0E\0]\0\n\0k\0=\0\xC6\x30", 16));
+  EXPECT_EQ(Read("E", "k"), test::Sjis("テ"));
+}
+
 TEST_P(ProfileTest, MissingFileGivesTheDefault) {
   EXPECT_EQ(Read("Entry", "ReadSet", "\x8A\xF9\x93\xC7"), "\x8A\xF9\x93\xC7");
 }
