@@ -159,17 +159,40 @@ bool TakeAfterOrdinal(Split& s) {
   return true;
 }
 
-// "VOL" or "NO" anywhere in the upper-cased title, digits at its end. The
-// title is then taken from the converted text.
+bool IsAsciiLetterOrDigit(char c) {
+  return IsAsciiDigit(c) || ((c | 0x20) >= 'a' && (c | 0x20) <= 'z');
+}
+
+// "VOL" or "NO" (any case) as a word of its own right before the digits that
+// end the title, a "." between them allowed: 'Web入門 vol.3', 'No.5', 'VOL3'.
+// The letters "NO" inside a word ('Piano Lesson3', 'NOTE2') are no marker, and
+// the title keeps its own letters, case and punctuation.
 bool TakeLatinMarker(Split& s) {
-  const std::string upper = ToHalfWidthAscii(ToUpperFullWidth(s.title));
-  const long m = static_cast<long>(std::max(FindBytes("VOL", upper), FindBytes("NO", upper)));
-  if (m == 0) return false;
-  std::string digits = TrailingDigits(upper);
-  if (!IsVolumeToken(digits)) return false;
-  s.title = TrimRight(Left(upper, m - 1));
-  s.volume = std::move(digits);
-  return true;
+  if (s.title.empty() || !IsAsciiDigit(s.title.back())) return false;
+  std::string digits = TrailingDigits(s.title);
+  std::string_view before = std::string_view(s.title).substr(0, s.title.size() - digits.size());
+  if (!before.empty() && before.back() == '.') before.remove_suffix(1);
+  for (std::string_view marker : {"VOL", "NO"}) {
+    if (before.size() < marker.size()) continue;
+    const std::size_t at = before.size() - marker.size();
+    if (!std::equal(marker.begin(), marker.end(), before.begin() + at,
+                    [](char m, char c) { return m == (c & ~0x20); })) {
+      continue;
+    }
+    // The marker must start a character, and the character before it must
+    // not be a one-byte letter or digit.
+    std::size_t i = 0;
+    std::size_t previous = 0;
+    while (i < at) {
+      previous = i;
+      i += CharLengthAt(before, i);
+    }
+    if (i != at || (at - previous == 1 && IsAsciiLetterOrDigit(before[previous]))) continue;
+    s.title = TrimRight(before.substr(0, at));
+    s.volume = std::move(digits);
+    return true;
+  }
+  return false;
 }
 
 // Digits right before a cut 巻 or 集 are the volume; without them the unit

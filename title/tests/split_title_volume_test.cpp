@@ -45,10 +45,17 @@ const TitleCase kCases[] = {
     {"星の旅 第3巻", "", "星の旅", "3", ""},
     {"銀河物語 第一巻", "", "銀河物語", "一", ""},
     {"魔法 編3", "", "魔法 編", "3", ""},
-    // VOL / NO, also inside a word; the title comes from the converted text.
-    {"Web入門 vol.3", "", "WEB入門　", "3", ""},
-    {"Piano Lesson3", "", "PIA", "3", ""},
-    {"NOTE2", "", "", "2", ""},
+    // VOL / NO as a word before the digits at the end; the title keeps its
+    // own letters. Inside a word they are no marker.
+    {"Web入門 vol.3", "", "Web入門", "3", ""},
+    {"Web入門　ｖｏｌ．３", "", "Web入門", "3", ""},
+    {"星の旅 VOL3", "", "星の旅", "3", ""},
+    {"No.12", "", "", "12", ""},
+    {"アNO3", "", "ア", "3", ""},  // ア ends in the byte of "A": still a word start
+    {"Piano Lesson3", "", "Piano Lesson3", "", ""},
+    {"NOTE2", "", "NOTE2", "", ""},
+    {"ZNO3", "", "ZNO3", "", ""},
+    {"シOL3", "", "シOL3", "", ""},  // シ ends in the byte of "V": no "VOL"
     // Digits before 巻 or 集.
     {"星の旅3巻", "", "星の旅", "3", ""},
     {"名作12集", "", "名作", "12", ""},
