@@ -29,6 +29,7 @@ constexpr char kUsage[] =
     "  --delay MS          wait MS milliseconds before each download\n"
     "  --result PATH       the result file (default WORKDIR\\result.txt)\n"
     "  --trace             log every service call to stderr\n"
+    "  --runs N            look the codes up N times in this process\n"
     "  --nested-call PATH  call the plug-in again, from a window message during the run\n";
 
 struct CommandLine {
@@ -36,6 +37,7 @@ struct CommandLine {
   std::string work_dir;
   std::string result_path;
   std::string codes;
+  int runs = 1;
 };
 
 struct NestedCall {
@@ -83,6 +85,8 @@ CommandLine Parse(int argc, char** argv) {
       options.download_delay_ms = std::atoi(argv[++i]);
     } else if (arg == "--result") {
       line.result_path = argv[++i];
+    } else if (arg == "--runs") {
+      line.runs = std::atoi(argv[++i]);
     } else if (arg == "--nested-call") {
       options.nested_result = argv[++i];
     } else if (arg.rfind("--", 0) == 0) {
@@ -144,9 +148,11 @@ int main(int argc, char** argv) {
     g_nested = {lookup, line.work_dir};
     SetTimer(nullptr, 0, 10, CallPluginAgain);
   }
-  std::fflush(stdout);
-  lookup(line.work_dir.c_str(), line.result_path.c_str(), line.codes.c_str());
-  PrintResults(line.result_path);
+  for (int run = 0; run < line.runs; ++run) {
+    std::fflush(stdout);
+    lookup(line.work_dir.c_str(), line.result_path.c_str(), line.codes.c_str());
+    PrintResults(line.result_path);
+  }
   FreeLibrary(plugin);
   return 0;
 }

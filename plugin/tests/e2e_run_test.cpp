@@ -166,6 +166,18 @@ TEST(LookupRun, StopButtonEndsTheRunAfterTheCurrentCode) {
   EXPECT_EQ(Isbns(ResultLines(box.result_path())), (std::vector<std::string>{kBookA, kBookB}));
 }
 
+TEST(LookupRun, StopEndsOnlyTheRunItWasPressedIn) {
+  Sandbox box(TestName());
+  for (const std::string& code : {kBookA, kBookB, kBookC}) box.AddSamplePage(code);
+  RunControl control;
+  control.stop_at_counter = "2/3";
+  const HostRun run =
+      RunHost(box, {"--pages", box.pages_dir, "--delay", "300", "--runs", "2"}, {kBookA, kBookB, kBookC}, control);
+  EXPECT_EQ(run.counters, (std::vector<std::string>{"1/3", "2/3", "1/3", "2/3", "3/3"}));
+  EXPECT_EQ(run.Calls("ISBNChkFunc " + kBookC), 3);  // the second run only: one check, two after the parse
+  EXPECT_EQ(ResultLines(box.result_path()).size(), 3u);
+}
+
 TEST(LookupRun, SecondCallDuringARunIsRefusedWithoutTouchingAnything) {
   Sandbox box(TestName());
   for (const std::string& code : {kBookA, kBookB, kBookC}) box.AddSamplePage(code);
