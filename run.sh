@@ -7,7 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 
-cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+if [ -f build/win32/CMakeCache.txt ]; then
+  cmake build/win32 >/dev/null
+else
+  cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
 cmake --build build/win32 --target bk_plugin kuraloq -j"$(nproc)" >/dev/null
 
 export BK_WINEPREFIX="$PWD/build/win32/wineprefix"

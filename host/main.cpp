@@ -30,6 +30,7 @@ constexpr char kUsage[] =
     "  --result PATH       the result file (default WORKDIR\\result.txt)\n"
     "  --trace             log every service call to stderr\n"
     "  --runs N            look the codes up N times in this process\n"
+    "  --post-quit         ask to quit before the run; tell whether the request survived it\n"
     "  --nested-call PATH  call the plug-in again, from a window message during the run\n";
 
 struct CommandLine {
@@ -38,6 +39,7 @@ struct CommandLine {
   std::string result_path;
   std::string codes;
   int runs = 1;
+  bool post_quit = false;
 };
 
 struct NestedCall {
@@ -71,6 +73,8 @@ CommandLine Parse(int argc, char** argv) {
     const bool has_value = i + 1 < argc;
     if (arg == "--trace") {
       options.trace = true;
+    } else if (arg == "--post-quit") {
+      line.post_quit = true;
     } else if (arg.rfind("--", 0) == 0 && !has_value) {
       Fail(arg + " needs a value");
     } else if (arg == "--codes") {
@@ -148,10 +152,18 @@ int main(int argc, char** argv) {
     g_nested = {lookup, line.work_dir};
     SetTimer(nullptr, 0, 10, CallPluginAgain);
   }
+  // A quit request made while the plug-in runs must survive the run's own
+  // message processing, or the host could not be closed during a lookup.
+  if (line.post_quit) PostQuitMessage(7);
   for (int run = 0; run < line.runs; ++run) {
     std::fflush(stdout);
     lookup(line.work_dir.c_str(), line.result_path.c_str(), line.codes.c_str());
     PrintResults(line.result_path);
+  }
+  if (line.post_quit) {
+    MSG msg;
+    const bool kept = PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE) && msg.wParam == 7;
+    Print(kept ? "The quit request is still queued.\n" : "The quit request was lost.\n");
   }
   FreeLibrary(plugin);
   return 0;

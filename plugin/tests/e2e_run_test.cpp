@@ -178,6 +178,14 @@ TEST(LookupRun, StopEndsOnlyTheRunItWasPressedIn) {
   EXPECT_EQ(ResultLines(box.result_path()).size(), 3u);
 }
 
+TEST(LookupRun, QuitRequestSurvivesTheRunsMessageProcessing) {
+  Sandbox box(TestName());
+  box.AddSamplePage(kBookA);
+  const HostRun run = RunHost(box, {"--pages", box.pages_dir, "--post-quit"}, {kBookA, kBookB});
+  EXPECT_NE(run.output.find("The quit request is still queued."), std::string::npos) << run.output;
+  EXPECT_EQ(ResultLines(box.result_path()).size(), 1u);
+}
+
 TEST(LookupRun, SecondCallDuringARunIsRefusedWithoutTouchingAnything) {
   Sandbox box(TestName());
   for (const std::string& code : {kBookA, kBookB, kBookC}) box.AddSamplePage(code);
