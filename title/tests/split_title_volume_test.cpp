@@ -38,6 +38,7 @@ const TitleCase kCases[] = {
     {"本 (新装版) (限定版) 〈文庫〉", "", "本", "", "新装版 限定版 文庫"},
     {"T (x(y)z)", "", "T", "", "x(y)z"},
     {"Title)", "", "", "", "Title"},  // no "(" at all
+    {"星の旅 (3", "", "星の旅 (3", "", ""},   // no ")" at all
     // Inner group with text after it.
     {"タイトル (3) 改訂版", "", "タイトル", "3", "改訂版"},
     {"タイトル () x", "", "タイトル", "", "x"},  // the empty group passes the test
