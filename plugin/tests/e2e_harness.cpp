@@ -33,6 +33,14 @@ BOOL CALLBACK CountButton(HWND child, LPARAM count) {
   return TRUE;
 }
 
+bool CentredOnScreen(HWND window) {
+  RECT frame;
+  GetWindowRect(window, &frame);
+  const int dx = (frame.left + frame.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2;
+  const int dy = (frame.top + frame.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2;
+  return dx >= -1 && dx <= 1 && dy >= -1 && dy <= 1;
+}
+
 // Reads, records and answers the dialog that is open, if any.
 void AnswerDialog(std::set<HWND>& answered, std::vector<Dialog>& dialogs) {
   HWND dialog = FindWindowA("#32770", nullptr);
@@ -42,15 +50,22 @@ void AnswerDialog(std::set<HWND>& answered, std::vector<Dialog>& dialogs) {
     GetDlgItemTextA(dialog, 0xFFFF, text, sizeof text);
     int buttons = 0;
     EnumChildWindows(dialog, CountButton, reinterpret_cast<LPARAM>(&buttons));
-    dialogs.push_back({text, GetDlgItem(dialog, kMessageBoxIconId) != nullptr, buttons});
+    dialogs.push_back({text, GetDlgItem(dialog, kMessageBoxIconId) != nullptr, buttons, CentredOnScreen(dialog)});
   }
   PostMessageA(dialog, WM_COMMAND, IDOK, 0);
 }
 
 // Records the wait window's counter; presses Stop once it shows stop_at.
-void WatchWaitWindow(const std::string& stop_at, bool& stopped, std::vector<std::string>& counters) {
+void WatchWaitWindow(const std::string& stop_at, bool& stopped, HostRun& run) {
   HWND window = FindWindowA(kWaitWindowClass, nullptr);
   if (window == nullptr || !IsWindowVisible(window)) return;
+  RECT client;
+  GetClientRect(window, &client);
+  run.wait_client_width = client.right;
+  run.wait_client_height = client.bottom;
+  run.wait_topmost = (GetWindowLongA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+  run.wait_centred = CentredOnScreen(window);
+  std::vector<std::string>& counters = run.counters;
   // Read without a message: the run's thread answers messages only between
   // codes, and the Stop press must not wait for that.
   char counter[64] = "";
@@ -173,7 +188,7 @@ HostRun RunHost(const Sandbox& sandbox, const std::vector<std::string>& args, co
   const DWORD start = GetTickCount();
   while (WaitForSingleObject(process.hProcess, 10) == WAIT_TIMEOUT) {
     AnswerDialog(answered, run.dialogs);
-    WatchWaitWindow(control.stop_at_counter, stopped, run.counters);
+    WatchWaitWindow(control.stop_at_counter, stopped, run);
     if (GetTickCount() - start > kRunTimeoutMs) {
       TerminateProcess(process.hProcess, 99);
       ADD_FAILURE() << "the host did not finish: " << command;

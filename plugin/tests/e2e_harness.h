@@ -36,6 +36,7 @@ struct Dialog {
   std::string text;  // code page 932
   bool has_icon;
   int buttons;
+  bool centred;  // on the screen
 };
 
 struct HostRun {
@@ -43,6 +44,10 @@ struct HostRun {
   std::string output;  // the host's stdout and stderr (its trace)
   std::vector<Dialog> dialogs;
   std::vector<std::string> counters;  // the wait window's counter texts seen
+  int wait_client_width = 0;          // the wait window as it was shown
+  int wait_client_height = 0;
+  bool wait_topmost = false;
+  bool wait_centred = false;
   // Number of trace lines of the host that start with prefix.
   int Calls(const std::string& prefix) const;
 };

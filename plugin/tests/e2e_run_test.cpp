@@ -29,6 +29,7 @@ void ExpectRunMessage(const Dialog& dialog, const std::string& utf8) {
   EXPECT_EQ(test::Utf8(dialog.text), utf8);
   EXPECT_FALSE(dialog.has_icon);
   EXPECT_EQ(dialog.buttons, 1);
+  EXPECT_TRUE(dialog.centred);
 }
 
 void ExpectBindingMessage(const Dialog& dialog, const std::string& sjis) {
@@ -161,6 +162,10 @@ TEST(LookupRun, StopButtonEndsTheRunAfterTheCurrentCode) {
   const HostRun run =
       RunHost(box, {"--pages", box.pages_dir, "--delay", "400"}, {kBookA, kBookB, kBookC, kBookD}, control);
   EXPECT_EQ(run.counters, (std::vector<std::string>{"1/4", "2/4"}));
+  EXPECT_EQ(run.wait_client_width, 219);
+  EXPECT_EQ(run.wait_client_height, 98);
+  EXPECT_TRUE(run.wait_topmost);
+  EXPECT_TRUE(run.wait_centred);
   EXPECT_EQ(run.Calls("ISBNChkFunc " + kBookC), 0);
   EXPECT_EQ(run.Calls("HTTPDownloadFunc"), 4);
   EXPECT_EQ(Isbns(ResultLines(box.result_path())), (std::vector<std::string>{kBookA, kBookB}));
