@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the plug-in DLL and the stand-in host (build/win32) and looks books up
-# through them under Wine, printing each book's fields.
+# Builds everything for Windows (build/win32: the plug-in DLL, the stand-in host
+# and the tests) and looks books up through them under Wine, printing each
+# book's fields.
 #   ./run.sh            the bundled sample site, offline (sample-site/codes.txt)
 #   ./run.sh CODE...    those codes, from the bookstore site itself
 set -euo pipefail
@@ -12,7 +13,7 @@ if [ -f build/win32/CMakeCache.txt ]; then
 else
   cmake -S . -B build/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build build/win32 --target bk_plugin kuraloq -j"$(nproc)" >/dev/null
+cmake --build build/win32 -j"$(nproc)" >/dev/null
 
 export BK_WINEPREFIX="$PWD/build/win32/wineprefix"
 work="build/win32/lookup"

@@ -9,7 +9,7 @@ packages=(
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   wine wine32:i386
   xvfb xauth x11-apps imagemagick
-  python3 locales
+  python3 locales x11-utils fonts-ipafont-gothic
 )
 
 missing=()
