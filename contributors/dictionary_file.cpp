@@ -47,15 +47,30 @@ std::size_t JoinedPrefixLength(std::string_view text) {
   return n;
 }
 
+// Position of the first zero byte, CR or LF from position from on;
+// text.size() when there is none.
+std::size_t FindBreakOrZero(std::string_view text, std::size_t from) {
+  const std::size_t n = text.size();
+  const char* d = text.data();
+  for (; from + kBlock <= n; from += kBlock) {
+    Block here;
+    std::memcpy(&here, d + from, kBlock);
+    if (AnySet((here == 0) | (here == '\r') | (here == '\n'))) break;
+  }
+  for (; from < n; ++from) {
+    if (d[from] == '\0' || d[from] == '\r' || d[from] == '\n') return from;
+  }
+  return n;
+}
+
 // Rewrites the line endings from position start on, stopping at a zero byte.
 void RewriteLineEnds(std::string_view text, std::size_t start, std::string& out) {
-  for (std::size_t i = start; i < text.size() && text[i] != '\0'; ++i) {
-    if (text[i] == '\r' || text[i] == '\n') {
-      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      out += "\r\n";
-    } else {
-      out += text[i];
-    }
+  for (std::size_t i = start;;) {
+    const std::size_t end = FindBreakOrZero(text, i);
+    out.append(text.substr(i, end - i));
+    if (end == text.size() || text[end] == '\0') return;
+    out += "\r\n";
+    i = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
   }
 }
 
