@@ -1,8 +1,8 @@
 // Per book, the run reloads the three dictionaries and places the credited
 // people through the author dictionary. With an AuthDB.dat of 100,000 lines
 // (about 5 MB) that work must stay within 3x of the time it takes just to
-// read the same bytes into memory; the figure is printed as "ratio" after the
-// two benchmarks.
+// read the same bytes into memory. After the two benchmarks the "ratio" is
+// printed from rounds that time both in turn.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
