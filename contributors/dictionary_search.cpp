@@ -22,8 +22,8 @@ constexpr std::size_t kGroups = 8;
 
 struct KeyFilter {
   // Per fingerprint byte and half-byte value: the groups that allow it.
-  alignas(16) std::uint8_t low[kFingerprint][16] = {};
-  alignas(16) std::uint8_t high[kFingerprint][16] = {};
+  std::uint8_t low[kFingerprint][16] = {};
+  std::uint8_t high[kFingerprint][16] = {};
 };
 
 std::uint8_t GroupOf(std::size_t key_index) {
@@ -95,9 +95,9 @@ __attribute__((target("avx2"))) std::size_t ScanBlocks(const KeyFilter& filter,
   __m256i high[kFingerprint];
   for (std::size_t o = 0; o < kFingerprint; ++o) {
     low[o] = _mm256_broadcastsi128_si256(
-        _mm_load_si128(reinterpret_cast<const __m128i*>(filter.low[o])));
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(filter.low[o])));
     high[o] = _mm256_broadcastsi128_si256(
-        _mm_load_si128(reinterpret_cast<const __m128i*>(filter.high[o])));
+        _mm_loadu_si128(reinterpret_cast<const __m128i*>(filter.high[o])));
   }
   std::size_t i = 0;
   for (; i + kWidth + kFingerprint - 1 <= text.size() && !found.done(); i += kWidth) {
@@ -111,8 +111,8 @@ __attribute__((target("avx2"))) std::size_t ScanBlocks(const KeyFilter& filter,
       groups = _mm256_and_si256(groups, _mm256_and_si256(lows, highs));
     }
     if (_mm256_movemask_epi8(_mm256_cmpeq_epi8(groups, _mm256_setzero_si256())) == -1) continue;
-    alignas(32) std::uint8_t lanes[kWidth];
-    _mm256_store_si256(reinterpret_cast<__m256i*>(lanes), groups);
+    std::uint8_t lanes[kWidth];
+    _mm256_storeu_si256(reinterpret_cast<__m256i*>(lanes), groups);
     for (std::size_t lane = 0; lane < kWidth; ++lane) {
       if (lanes[lane] != 0) found.Check(i + lane, lanes[lane]);
     }
