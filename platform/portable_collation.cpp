@@ -1,6 +1,7 @@
 #include "platform/portable_collation.h"
 
 #include <string>
+#include <string_view>
 #include <tuple>
 #include <vector>
 
@@ -15,22 +16,36 @@ bool IsIgnoredAtFirst(char16_t c) { return c == u'\'' || c == u'-' || c == 0xFF0
 // The order of the ASCII symbols in the Japanese collation.
 constexpr std::u16string_view kSymbolOrder = u" !\"#$%&()*,./:;?@[]^_`{|}~\\+<=>";
 
-enum Group { kSymbol, kDigit, kLongVowel, kLatin, kOtherLetter, kKana, kOther };
+enum Group { kSymbol, kDigit, kLatin, kOtherLetter, kKana, kOther, kLast };
 
 struct Weights {
   Group group;
   unsigned primary;
-  unsigned diacritic;  // 0 plain, 1 voiced, 2 semi-voiced
-  unsigned form;       // 0 narrow, 1 wide; kana: small before full size, each half-width, katakana, hiragana
+  unsigned diacritic = 0;  // 0 plain, 2 voiced, 4 semi-voiced; a separate voiced mark adds 10,
+                           // a separate semi-voiced mark 11
+  unsigned size = 1;       // 0 small kana
+  unsigned drawn = 0;      // 1 for a long vowel mark
+  unsigned form = 0;       // 0 narrow, 1 wide; kana: half-width, katakana, hiragana
 };
 
 char16_t Narrow(char16_t c) { return c >= 0xFF01 && c <= 0xFF5E ? c - 0xFEE0 : (c == 0x3000 ? u' ' : c); }
 
 bool IsHiragana(char16_t c) { return c >= 0x3041 && c <= 0x3096; }
-bool IsKatakana(char16_t c) {
-  return (c >= 0x30A1 && c <= 0x30FA) || (c >= 0xFF66 && c <= 0xFF9D && c != 0xFF70);
-}
+bool IsKatakana(char16_t c) { return (c >= 0x30A1 && c <= 0x30FA) || (c >= 0xFF66 && c <= 0xFF9D && c != 0xFF70); }
 bool IsLongVowelMark(char16_t c) { return c == 0x30FC || c == 0xFF70; }
+
+// A voiced or semi-voiced mark of its own (ﾞ ゛ ﾟ ゜) weighs only on the
+// character before it: ｶﾞ sorts after ガ and が, before カ followed by anything.
+unsigned SeparateMarkWeight(char16_t c) {
+  if (c == 0xFF9E || c == 0x309B) return 10;
+  if (c == 0xFF9F || c == 0x309C) return 11;
+  return 0;
+}
+
+// The vowel of each katakana U+30A1-U+30FA ("-" for ン).
+constexpr std::string_view kVowels =
+    "aaiiuueeooaaiiuueeooaaiiuueeooaaiiuuueeooaiueoaaaiiiuuueeeoooaiueoaauuooaiueoaaieo-uaeaieo";
+constexpr std::u16string_view kVowelLetters = u"\u30A2\u30A4\u30A6\u30A8\u30AA";
 
 // Small kana sort with their full-size forms.
 char16_t FullSize(char16_t katakana) {
@@ -55,41 +70,59 @@ Weights KanaWeights(char16_t c) {
   const char16_t katakana = IsHiragana(c) ? c + 0x60 : c;
   const std::u16string half = *ops.map_wide(std::u16string_view(&katakana, 1), kHalfWidth);
   const std::u16string base = *ops.map_wide(std::u16string_view(half.data(), 1), kFullWidth);
-  const unsigned diacritic = half.size() < 2 ? 0 : half[1] == 0xFF9E ? 1 : 2;
+  const unsigned diacritic = half.size() < 2 ? 0 : half[1] == 0xFF9E ? 2 : 4;
   const char16_t full_size = FullSize(base[0]);
-  const unsigned size = full_size != base[0] ? 0 : 1;
-  return {kKana, full_size, diacritic, size * 3 + form};
+  return {kKana, full_size, diacritic, full_size != base[0] ? 0u : 1u, 0, form};
 }
 
 Weights CharWeights(char16_t c) {
   const char16_t n = Narrow(c);
   const unsigned form = n != c ? 1 : 0;
   if (n < 0x80) {
-    if (n >= u'0' && n <= u'9') return {kDigit, n, 0, form};
-    if (n >= u'a' && n <= u'z') return {kLatin, static_cast<unsigned>(n - 0x20), 0, form};
-    if (n >= u'A' && n <= u'Z') return {kLatin, n, 0, form};
+    if (n >= u'0' && n <= u'9') return {kDigit, n, 0, 1, 0, form};
+    if (n >= u'a' && n <= u'z') return {kLatin, static_cast<unsigned>(n - 0x20), 0, 1, 0, form};
+    if (n >= u'A' && n <= u'Z') return {kLatin, n, 0, 1, 0, form};
     const std::size_t rank = kSymbolOrder.find(n);
-    return {kSymbol, rank == std::u16string_view::npos ? n : static_cast<unsigned>(rank), 0, form};
+    return {kSymbol, rank == std::u16string_view::npos ? n : static_cast<unsigned>(rank), 0, 1, 0, form};
   }
   if (IsHiragana(c) || IsKatakana(c)) return KanaWeights(c);
-  if (IsLongVowelMark(c)) return {kLongVowel, 0, 0, c == 0xFF70 ? 0u : 1u};
   const LocaleOps& ops = PortableLocale();
   const std::string upper = ops.upper_ansi(ops.wide_to_ansi(std::u16string_view(&c, 1)));
   const unsigned code = upper.size() == 2 ? (static_cast<unsigned char>(upper[0]) << 8) |
                                                 static_cast<unsigned char>(upper[1])
                                           : c;
-  // Greek and Cyrillic (code page rows 0x83 0x9F and 0x84) before kanji.
-  if (code >= 0x839F && code <= 0x84BE) return {kOtherLetter, code, 0, 0};
-  return {upper.size() == 2 && code >= 0x889F ? kOther : kSymbol, code + 0x10000, 0, 0};
+  // Greek (from 0x83 0x9F) and Cyrillic (to 0x84 0x91) before kanji.
+  if (code >= 0x839F && code <= 0x8491) return {kOtherLetter, code};
+  return {upper.size() == 2 && code >= 0x889F ? kOther : kSymbol, code + 0x10000};
 }
 
 struct SortKey {
   std::vector<std::tuple<Group, unsigned>> primary;
   std::vector<unsigned> diacritic;
+  std::vector<unsigned> size;
+  std::vector<unsigned> drawn;
   std::vector<unsigned> form;
   // The ignored characters: a later position sorts first, then the character.
   std::vector<std::tuple<long, char16_t>> ignored;
 };
+
+// The long vowel mark draws out the vowel of the kana before it (カー sorts
+// as カア, after it, and its width counts); after another kana (ン) it
+// repeats that kana in the same way; after anything else it is a plain copy
+// of the character before it (Aー equals AA), and at the start it sorts
+// after everything. (After a small kana Windows gives it yet another weight;
+// not followed.)
+Weights LongVowelWeights(char16_t mark, const SortKey& before) {
+  if (before.primary.empty()) return {kLast, 0};
+  const auto [group, primary] = before.primary.back();
+  if (group != kKana) return {group, primary, before.diacritic.back(), before.size.back(), 0, before.form.back()};
+  const unsigned width = mark == 0xFF70 ? 0 : 1;
+  if (primary >= 0x30A1 && primary < 0x30A1 + kVowels.size()) {
+    const std::size_t vowel = std::string_view("aiueo").find(kVowels[primary - 0x30A1]);
+    if (vowel != std::string_view::npos) return {kKana, kVowelLetters[vowel], 0, 1, 1, width};
+  }
+  return {kKana, primary, 0, 1, 1, width};
+}
 
 SortKey MakeKey(std::string_view text) {
   SortKey key;
@@ -99,9 +132,19 @@ SortKey MakeKey(std::string_view text) {
       key.ignored.emplace_back(-static_cast<long>(i), wide[i]);
       continue;
     }
-    const Weights w = CharWeights(wide[i]);
+    if (const unsigned mark = SeparateMarkWeight(wide[i])) {
+      if (key.diacritic.empty()) {
+        key.diacritic.push_back(mark);
+      } else {
+        key.diacritic.back() += mark;
+      }
+      continue;
+    }
+    const Weights w = IsLongVowelMark(wide[i]) ? LongVowelWeights(wide[i], key) : CharWeights(wide[i]);
     key.primary.emplace_back(w.group, w.primary);
     key.diacritic.push_back(w.diacritic);
+    key.size.push_back(w.size);
+    key.drawn.push_back(w.drawn);
     key.form.push_back(w.form);
   }
   return key;
@@ -114,13 +157,16 @@ int Compare(const T& a, const T& b) {
 
 }  // namespace
 
-// Levels: base characters (letter case folded), voiced marks, width and kana
-// form, then the characters that word sort ignores at first.
+// Levels: base characters (letter case folded), voiced marks, small kana,
+// long vowel marks, width and kana form, then the characters that word sort
+// ignores at first.
 int PortableCompareIgnoreCase(std::string_view a, std::string_view b) {
   const SortKey ka = MakeKey(a);
   const SortKey kb = MakeKey(b);
   if (int r = Compare(ka.primary, kb.primary)) return r;
   if (int r = Compare(ka.diacritic, kb.diacritic)) return r;
+  if (int r = Compare(ka.size, kb.size)) return r;
+  if (int r = Compare(ka.drawn, kb.drawn)) return r;
   if (int r = Compare(ka.form, kb.form)) return r;
   return Compare(ka.ignored, kb.ignored);
 }

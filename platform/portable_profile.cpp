@@ -52,14 +52,12 @@ std::u16string FromUtf8(std::string_view s) {
     bool valid = n > 1;
     while (valid && k < n) {
       const auto b = i + k < s.size() ? static_cast<unsigned char>(s[i + k]) : 0;
-      if (!IsContinuation(b)) {
-        valid = false;
-        break;
-      }
+      if (!IsContinuation(b)) break;
       cp = (cp << 6) | (b & 0x3F);
       ++k;
-      if (k == 2 && SecondByteOutOfRange(lead, b)) valid = false;
+      valid = !(k == 2 && SecondByteOutOfRange(lead, b));
     }
+    valid = valid && k == n;
     i += k;
     if (!valid) {
       out += u'\uFFFD';

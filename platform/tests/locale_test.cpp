@@ -164,5 +164,23 @@ TEST(PortableCollation, KanaBeforeKanjiInCodePageOrder) {
   }
 }
 
+// The long vowel mark draws out the vowel before it; a separate voiced mark
+// weighs on the kana before it.
+TEST(PortableCollation, LongVowelAndSeparateMarks) {
+  const char* const ascending[] = {"1カァ", "1カア", "1ｶｰ", "1カー", "1ガア", "1ガー", "1カーイ", "1カイ",
+                                   "1ン", "1ンア", "1ンー", "1亜ア", "1亜ー"};
+  for (std::size_t i = 0; i + 1 < std::size(ascending); ++i) {
+    EXPECT_LT(PortableLocale().compare_ignore_case(Sjis(ascending[i]), Sjis(ascending[i + 1])), 0)
+        << ascending[i] << " vs " << ascending[i + 1];
+  }
+  const char* const marks[] = {"1カ", "1ガ", "1が", "1ｶﾞ", "1ｶﾟ", "1カ!"};
+  for (std::size_t i = 0; i + 1 < std::size(marks); ++i) {
+    EXPECT_LT(PortableLocale().compare_ignore_case(Sjis(marks[i]), Sjis(marks[i + 1])), 0)
+        << marks[i] << " vs " << marks[i + 1];
+  }
+  EXPECT_EQ(PortableLocale().compare_ignore_case(Sjis("1Aー"), "1AA"), 0);
+  EXPECT_GT(PortableLocale().compare_ignore_case(Sjis("ー"), Sjis("亜")), 0);
+}
+
 }  // namespace
 }  // namespace bk::platform
