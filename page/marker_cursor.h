@@ -11,14 +11,19 @@ namespace bk {
 
 class MarkerCursor {
  public:
-  MarkerCursor(const PageText& page, std::string_view marker) : page_(page), marker_(marker) {}
+  MarkerCursor(const PageText& page, std::string_view marker);
   // Whether line j contains the marker. Lines must be asked in ascending
   // order.
   bool OnLine(std::size_t j);
 
  private:
+  // Offset of the first occurrence at or after `from` in the page's bytes;
+  // npos when there is none.
+  std::size_t FindFrom(std::size_t from) const;
+
   const PageText& page_;
   std::string_view marker_;
+  std::size_t anchor_;           // index of the marker's least common byte
   std::size_t next_ = 0;         // offset of the next occurrence in the bytes
   bool searched_ = false;        // next_ is valid
 };

@@ -16,15 +16,26 @@ std::string DecodeEntities(std::string_view line) {
   return ReplaceAll(t, "&gt;", ">");
 }
 
+// Whether one of the four entities stands byte-wise in the line. Without one
+// no pass changes anything (a pass only creates an entity out of "&amp;"),
+// so most lines need no copy and no pass at all.
+bool HasEntity(std::string_view line) {
+  for (std::size_t at = line.find('&'); at != std::string_view::npos; at = line.find('&', at + 1)) {
+    const std::string_view rest = line.substr(at + 1);
+    for (std::string_view name : {"amp;", "quot;", "lt;", "gt;"}) {
+      if (rest.substr(0, name.size()) == name) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 PageText::PageText(std::string bytes) : bytes_(std::move(bytes)), lines_(SplitLines(bytes_)) {
   rewritten_.assign(lines_.size(), false);
   for (std::size_t j = 0; j < lines_.size(); ++j) {
-    if (lines_[j].find('&') == std::string_view::npos) continue;
-    std::string decoded = DecodeEntities(lines_[j]);
-    if (decoded == lines_[j]) continue;
-    lines_[j] = copies_.emplace_back(std::move(decoded));
+    if (!HasEntity(lines_[j])) continue;
+    lines_[j] = copies_.emplace_back(DecodeEntities(lines_[j]));
     rewritten_[j] = true;
   }
 }
