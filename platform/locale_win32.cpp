@@ -88,7 +88,10 @@ std::string UpperAnsi(std::string_view text) {
 int CompareIgnoreCase(std::string_view a, std::string_view b) {
   const int r = CompareStringA(LOCALE_USER_DEFAULT, NORM_IGNORECASE, a.data(), Length(a.size()), b.data(),
                                Length(b.size()));
-  return r == 0 ? 0 : r - CSTR_EQUAL;
+  // A failed call must not make different names equal (a sorted list would
+  // drop one of them): byte order then.
+  if (r == 0) return a.compare(b);
+  return r - CSTR_EQUAL;
 }
 
 std::string ReadProfileString(std::string_view path, std::string_view section, std::string_view key,
@@ -97,8 +100,9 @@ std::string ReadProfileString(std::string_view path, std::string_view section, s
   std::vector<char> buffer(2048, '\0');
   const DWORD n = GetPrivateProfileStringA(s.c_str(), k.c_str(), d.c_str(), buffer.data(),
                                            static_cast<DWORD>(buffer.size()), p.c_str());
-  // A value whose last character does not fit is reported at full length with
-  // that character missing: the text ends at the first zero.
+  // When the last character of a cut value does not fit, the call still
+  // reports 2047 bytes and leaves that byte unwritten: the value ends at the
+  // first zero.
   return std::string(buffer.data(), strnlen(buffer.data(), n));
 }
 
