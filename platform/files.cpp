@@ -5,10 +5,11 @@
 #include <cstring>
 #include <memory>
 
+#include <sys/stat.h>
+
 #ifdef _WIN32
 #include <windows.h>
 #else
-#include <sys/stat.h>
 #include <unistd.h>
 #endif
 
@@ -60,7 +61,14 @@ std::string ReadWholeFile(std::string_view path) {
   const std::string p(path);
   File f(std::fopen(p.c_str(), "rb"));
   if (!f) throw FileError("Cannot open " + p + ": " + Reason());
+  // A regular file is read in one go into a buffer of its size; the chunk
+  // loop picks up anything beyond (a file that grew, or a special file).
   std::string bytes;
+  struct stat st;
+  if (fstat(fileno(f.get()), &st) == 0 && S_ISREG(st.st_mode) && st.st_size > 0) {
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    bytes.resize(std::fread(bytes.data(), 1, bytes.size(), f.get()));
+  }
   char buffer[65536];
   std::size_t n;
   while ((n = std::fread(buffer, 1, sizeof buffer, f.get())) > 0) bytes.append(buffer, n);
