@@ -52,9 +52,9 @@ void ReadTitleLine(std::string_view line, const Options& options, TitleBlockStat
 
 void ReadLabelLine(std::string_view line, const Options& options, TitleBlockState& state) {
   if (!Contains(line, kSmallFont) || !Contains(line, "</font>")) return;
-  const std::string s = MapSpaces(ToHalfWidthAscii(ExtractAfter(BasicClean(line), kSmallFont, "</f")));
   std::string& label = Book[field::Label];
   if (!label.empty()) return;
+  const std::string s = MapSpaces(ToHalfWidthAscii(ExtractAfter(BasicClean(line), kSmallFont, "</f")));
   if (options.title_mode == "1") {
     label = s;
     return;

@@ -173,6 +173,17 @@ TEST_F(TitleBlockTest, SecondTitleLineRunsTheBlockAgainWithTheKindsOfTheFirst) {
   EXPECT_EQ(Field(field::Subtitle), "");
 }
 
+TEST_F(TitleBlockTest, SecondLabelLineIsSkippedOnceALabelIsSet) {
+  std::vector<std::string> page = TitlePage("T", "", "L1");
+  const std::vector<std::string> second = TitlePage("U", "S X", "L2");
+  page.insert(page.begin() + 5, second.begin(), second.begin() + 5);
+  ASSERT_TRUE(Parse(page));
+  // The label of the first block stands over "L2", so the second series text
+  // is read as if there were no label line: it rebuilds the label.
+  EXPECT_EQ(Field(field::Label), "S X");
+  EXPECT_EQ(Field(field::Subtitle), "");
+}
+
 TEST_F(TitleBlockTest, KindsCarryOverToTheSecondTitleLine) {
   std::vector<std::string> page = TitlePage("T", "XX文庫 シリーズ 外伝", "");
   const std::vector<std::string> second = TitlePage("U", "YY文庫  外伝", "");
