@@ -97,7 +97,7 @@ TEST_F(OptionsTest, PersonalModeRewritesSizeExtrasAndPageUrl) {
   struct Case {
     const char* size;
     const char* expected;
-  } cases[] = {{"文庫", "A6"}, {"コミック文庫", "A6"}, {"B6", "B6"}, {"新書", "新書"}};
+  } cases[] = {{"文庫", "A6"}, {"コミック文庫", "A6"}, {"ｺﾐｯｸ文庫", "A6"}, {"B6", "B6"}, {"新書", "新書"}};
   WriteBytes("Temp.html.marune_private", "");
   for (const Case& c : cases) {
     Book.Clear();
