@@ -26,14 +26,12 @@ def main():
         per_byte[name][int(size)] = 1e9 / run["bytes_per_second"]
 
     failed = False
-    print(f"{'benchmark':32} " + " ".join(f"{'ns/B @' + str(s >> 10) + 'K':>13}" for s in (10240, 102400, 1048576))
-          + f" {'ratio':>6}")
     for name, sizes in per_byte.items():
         times = [sizes[s] for s in sorted(sizes)]
         ratio = max(times) / min(times)
         failed |= ratio >= args.limit
-        cells = " ".join(f"{t:13.3f}" for t in times)
-        print(f"{name:32} {cells} {ratio:6.2f}{'  TOO HIGH' if ratio >= args.limit else ''}")
+        cells = " ".join(f"{str(s >> 10) + 'K:':>6}{t:8.3f}" for s, t in sorted(sizes.items()))
+        print(f"{name:32} ns/byte {cells}  ratio {ratio:5.2f}{'  TOO HIGH' if ratio >= args.limit else ''}")
     return 1 if failed else 0
 
 
