@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "contributors/author_dictionary.h"
 #include "contributors/contributor_list.h"
 #include "contributors/label_dictionary.h"
@@ -52,12 +53,6 @@ std::string Reading(std::mt19937& random) {
   return reading;
 }
 
-void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.string().c_str(), "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-}
-
 // The working folder with the three dictionaries, and the credits of one
 // book: four people that the author dictionary knows (keyed at 10 %, 40 %,
 // 70 % and 95 % of the file) and six that it does not.
@@ -67,8 +62,7 @@ struct Fixture {
   std::vector<std::string> credits;
 
   Fixture() {
-    dir = std::filesystem::temp_directory_path() / "bk_bench_dictionaries";
-    std::filesystem::create_directories(dir);
+    dir = bench::MakeFolder("bk_bench_dictionaries");
     work_dir = dir.string() + static_cast<char>(std::filesystem::path::preferred_separator);
     std::mt19937 random(11);
     const std::map<int, std::string> known = {
@@ -83,7 +77,7 @@ struct Fixture {
     }
     for (const char* role : {"0", "1", "2", "3", "5", "9"}) credits.push_back(role + Name(random, true));
     credits.back() += " [\x89\xf0\x90\xe0]";  // [解説]
-    WriteFile(dir / "AuthDB.dat", authors);
+    bench::WriteFile(dir / "AuthDB.dat", authors);
 
     std::string publishers;
     std::string labels;
@@ -91,8 +85,8 @@ struct Fixture {
       publishers += "|" + std::to_string(10 + i) + "|" + Name(random, false) + "\r\n";
       labels += "|" + Name(random, false) + "|" + Name(random, false) + "|" + Name(random, false) + "\r\n";
     }
-    WriteFile(dir / "PubDB.dat", publishers);
-    WriteFile(dir / "LabelsDB.dat", labels);
+    bench::WriteFile(dir / "PubDB.dat", publishers);
+    bench::WriteFile(dir / "LabelsDB.dat", labels);
   }
   ~Fixture() {
     FreeAuthorDictionary();

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "page/parse_product_page.h"
 #include "platform/files.h"
 #include "plugin/record.h"
@@ -137,27 +138,19 @@ struct Pages {
   std::string realistic_text;
 };
 
-std::string WriteFile(const std::filesystem::path& path, const std::string& bytes) {
-  std::FILE* f = std::fopen(path.string().c_str(), "wb");
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-  return path.string();
-}
-
 const Pages& ThePages() {
   static const Pages pages = [] {
     Pages p;
-    p.dir = std::filesystem::temp_directory_path() / "bk_bench_page";
-    std::filesystem::create_directories(p.dir);
+    p.dir = bench::MakeFolder("bk_bench_page");
     WorkDir = p.dir.string() + static_cast<char>(std::filesystem::path::preferred_separator);
     p.realistic_text = ProductPage(300 * 1024);
-    p.realistic = WriteFile(p.dir / "Temp.html", p.realistic_text);
+    p.realistic = bench::WriteFile(p.dir / "Temp.html", p.realistic_text);
     p.realistic_bytes = p.realistic_text.size();
     const std::string one_line = OneLinePage(5 * 1024 * 1024);
-    p.one_line = WriteFile(p.dir / "OneLine.html", one_line);
+    p.one_line = bench::WriteFile(p.dir / "OneLine.html", one_line);
     p.one_line_bytes = one_line.size();
     const std::string short_lines = ShortLinesPage(100000);
-    p.short_lines = WriteFile(p.dir / "ShortLines.html", short_lines);
+    p.short_lines = bench::WriteFile(p.dir / "ShortLines.html", short_lines);
     p.short_lines_bytes = short_lines.size();
     return p;
   }();
@@ -178,7 +171,7 @@ std::size_t MemchrPass(const std::string& bytes) {
 
 void Run(benchmark::State& state, const std::string& path, std::size_t bytes) {
   for (auto _ : state) benchmark::DoNotOptimize(ParseOnce(path));
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+  bench::Finish(state, bytes);
 }
 
 void BM_ParseRealisticPage(benchmark::State& state) {
@@ -187,7 +180,7 @@ void BM_ParseRealisticPage(benchmark::State& state) {
 void BM_MemchrRealisticPage(benchmark::State& state) {
   const std::string& text = ThePages().realistic_text;
   for (auto _ : state) benchmark::DoNotOptimize(MemchrPass(text));
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * text.size()));
+  bench::Finish(state, text.size());
 }
 void BM_ParseOneLinePage(benchmark::State& state) {
   Run(state, ThePages().one_line, ThePages().one_line_bytes);

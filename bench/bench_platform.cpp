@@ -5,26 +5,19 @@
 
 #include <string>
 
+#include "bench/bench_support.h"
 #include "platform/locale.h"
 
 namespace bk::platform {
 namespace {
 
-std::string Repeat(std::string_view unit, std::size_t size) {
-  std::string out;
-  while (out.size() < size) out.append(unit);
-  out.resize(size);
-  return out;
-}
+using bench::Finish;
+using bench::Repeat;
 
 // Kanji, voiced katakana, full-width letters, ASCII, IBM extensions and
 // lone lead bytes before ASCII.
 std::string Mixed(std::size_t size) {
-  return Repeat("\x88\x9F\x83\x4B\x82\x60\x82\x81a\xED\x40\x83" "A", size);
-}
-
-void Finish(benchmark::State& state, std::size_t bytes) {
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+  return Repeat("\x88\x9F\x83\x4B\x82\x60\x82\x81" "a\xED\x40\x83" "A", size);
 }
 
 void BM_AnsiToWide(benchmark::State& state) {

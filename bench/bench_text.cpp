@@ -6,6 +6,7 @@
 #include <random>
 #include <string>
 
+#include "bench/bench_support.h"
 #include "plugin/result_line.h"
 #include "text/find.h"
 #include "text/half_width_ascii.h"
@@ -16,12 +17,8 @@
 namespace bk {
 namespace {
 
-std::string Repeat(std::string_view unit, std::size_t size) {
-  std::string out;
-  while (out.size() < size) out.append(unit);
-  out.resize(size);
-  return out;
-}
+using bench::Finish;
+using bench::Repeat;
 
 // Brackets in a random order: many short tags, stray ">" and "<" alike.
 std::string Brackets(std::size_t size) {
@@ -35,10 +32,6 @@ std::string Brackets(std::size_t size) {
 
 // Every "|" is the trail byte of ポ, so each byte-wise hit must be rejected.
 std::string TrailBars(std::size_t size) { return Repeat("\x83|", size); }
-
-void Finish(benchmark::State& state, std::size_t bytes) {
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-}
 
 void BM_StripTags(benchmark::State& state) {
   const std::string text = Brackets(state.range(0));

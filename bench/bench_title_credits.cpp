@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_support.h"
 #include "contributors/classify_credits.h"
 #include "contributors/contributor_list.h"
 #include "plugin/record.h"
@@ -17,19 +18,11 @@
 namespace bk {
 namespace {
 
+using bench::Finish;
+using bench::Repeat;
+
 constexpr std::string_view kRoleSeparator = "\x81^";   // ／
 constexpr std::string_view kEntrySeparator = "\x81@";  // 　
-
-std::string Repeat(std::string_view unit, std::size_t size) {
-  std::string out;
-  while (out.size() < size) out.append(unit);
-  out.resize(size);
-  return out;
-}
-
-void Finish(benchmark::State& state, std::size_t bytes) {
-  state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
-}
 
 // Distinct people in a shuffled order with assorted roles, so every entry is
 // filed and lands somewhere inside the sorted list.

@@ -87,10 +87,7 @@ void Place(const Credit& credit, bool fill_first, bool fill_second, bool collect
 }  // namespace
 
 bool LoadAuthorDictionary(std::string_view work_dir) {
-  // Release the old copy first, so a failed read leaves nothing stale behind.
-  AuthorDictionary = DictionaryText();
-  AuthorDictionary = LoadDictionaryText(std::string(work_dir) + "AuthDB.dat");
-  return AuthorDictionary.existed;
+  return ReloadDictionaryText(AuthorDictionary, std::string(work_dir) + "AuthDB.dat");
 }
 
 void FreeAuthorDictionary() { AuthorDictionary = DictionaryText(); }

@@ -99,4 +99,10 @@ DictionaryText LoadDictionaryText(std::string_view path) {
   return dictionary;
 }
 
+bool ReloadDictionaryText(DictionaryText& held, std::string_view path) {
+  held = DictionaryText();
+  held = LoadDictionaryText(path);
+  return held.existed;
+}
+
 }  // namespace bk

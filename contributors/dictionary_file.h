@@ -22,4 +22,9 @@ std::string JoinDictionaryLines(std::string bytes);
 // Throws platform::FileError when it exists but cannot be read.
 DictionaryText LoadDictionaryText(std::string_view path);
 
+// Replaces a dictionary held for the run by the file's (LoadDictionaryText);
+// the old copy is released first, so a failed read leaves nothing stale
+// behind. Whether the file was there.
+bool ReloadDictionaryText(DictionaryText& held, std::string_view path);
+
 }  // namespace bk

@@ -16,10 +16,7 @@ DictionaryText LabelDictionary;
 }  // namespace
 
 bool LoadLabelDictionary(std::string_view work_dir) {
-  // Release the old copy first, so a failed read leaves nothing stale behind.
-  LabelDictionary = DictionaryText();
-  LabelDictionary = LoadDictionaryText(std::string(work_dir) + "LabelsDB.dat");
-  return LabelDictionary.existed;
+  return ReloadDictionaryText(LabelDictionary, std::string(work_dir) + "LabelsDB.dat");
 }
 
 void FreeLabelDictionary() { LabelDictionary = DictionaryText(); }

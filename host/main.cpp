@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "host/options.h"
-#include "host/result_table.h"
+#include "plugin/describe_record.h"
+#include "plugin/result_line.h"
 #include "text/lines.h"
+#include "text/utf8.h"
 
 namespace {
 
@@ -119,8 +121,8 @@ void CALLBACK CallPluginAgain(HWND, UINT, UINT_PTR timer, DWORD) {
 void PrintInfo(GetInfoFn get_info) {
   char name[256], description[256], credit[256], version[256], kind[256];
   get_info(0, name, description, credit, version, kind, sizeof name);
-  Print("Plug-in: " + bk::host::ToUtf8(description) + " (entry " + name + ", version " + version +
-        ", kind " + kind + ")\n" + bk::host::ToUtf8(credit) + "\n");
+  Print("Plug-in: " + bk::AnsiToUtf8(description) + " (entry " + name + ", version " + version +
+        ", kind " + kind + ")\n" + bk::AnsiToUtf8(credit) + "\n");
 }
 
 void PrintResults(const std::string& path) {
@@ -132,7 +134,7 @@ void PrintResults(const std::string& path) {
   const std::vector<std::string_view> lines = bk::SplitLines(bytes);
   Print("Result file " + path + ": " + std::to_string(lines.size()) + " book(s)\n");
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    Print("\nBook " + std::to_string(i + 1) + "\n" + bk::host::FormatBook(lines[i]));
+    Print("\nBook " + std::to_string(i + 1) + "\n" + bk::DescribeFields(bk::ParseResultLine(lines[i])));
   }
 }
 

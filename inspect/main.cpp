@@ -9,13 +9,13 @@
 #include <io.h>
 #endif
 
-#include "inspect/describe_record.h"
 #include "inspect/page_record.h"
-#include "inspect/utf8.h"
 #include "platform/files.h"
+#include "plugin/describe_record.h"
 #include "plugin/record.h"
 #include "plugin/result_line.h"
 #include "plugin/site.h"
+#include "text/utf8.h"
 
 namespace {
 

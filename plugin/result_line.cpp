@@ -1,13 +1,11 @@
 #include "plugin/result_line.h"
 
+#include <algorithm>
+
 #include "text/width.h"
 
 namespace bk {
 namespace {
-
-// Columns 20 and 41 of the line hold no field: they come before fields 19
-// and 39.
-bool EmptyColumnBefore(int index) { return index == 19 || index == 39; }
 
 // CR LF becomes "$$", '"' the full-width closing quote and ',' the
 // full-width comma. The bytes are matched one by one, not per character: in
@@ -53,17 +51,58 @@ void AppendValue(std::string& line, std::string_view value) {
 
 }  // namespace
 
+int FieldOfColumn(int column) {
+  if (column == 19 || column == 40) return -1;
+  return column < 19 ? column : column < 40 ? column - 1 : column - 2;
+}
+
 std::string ResultLine(TBase& record) {
   for (int index : {field::TitleReading, field::Author1Reading, field::Author2Reading}) {
     record[index] = MapHalfWidthAnsi(record[index]);
   }
   std::string line;
-  for (int index = 0; index < field::kCount; ++index) {
-    if (index > 0) line += ',';
-    if (EmptyColumnBefore(index)) line += ',';
-    AppendValue(line, Escape(record[index]));
+  for (int column = 0; column < kColumnCount; ++column) {
+    if (column > 0) line += ',';
+    const int index = FieldOfColumn(column);
+    if (index >= 0) AppendValue(line, Escape(record[index]));
   }
   return line;
+}
+
+std::vector<std::string> SplitResultLine(std::string_view line) {
+  std::vector<std::string> values(1);
+  bool quoted = false;
+  for (std::size_t i = 0; i < line.size(); ++i) {
+    const char c = line[i];
+    if (quoted) {
+      if (c != '"') {
+        values.back() += c;
+      } else if (i + 1 < line.size() && line[i + 1] == '"') {
+        values.back() += '"';
+        ++i;
+      } else {
+        quoted = false;
+      }
+    } else if (c == '"') {
+      quoted = true;
+    } else if (c == ',') {
+      values.emplace_back();
+    } else {
+      values.back() += c;
+    }
+  }
+  return values;
+}
+
+TBase ParseResultLine(std::string_view line) {
+  const std::vector<std::string> values = SplitResultLine(line);
+  TBase record;
+  const int columns = std::min(static_cast<int>(values.size()), kColumnCount);
+  for (int column = 0; column < columns; ++column) {
+    const int index = FieldOfColumn(column);
+    if (index >= 0) record[index] = values[column];
+  }
+  return record;
 }
 
 }  // namespace bk

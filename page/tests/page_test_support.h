@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -16,6 +15,7 @@
 #include "plugin/record.h"
 #include "plugin/run_state.h"
 #include "testsupport/sjis.h"
+#include "testsupport/temp_dir.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -43,25 +43,13 @@ inline std::string Field(int index) { return Utf8(Book[index]); }
 class PageFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string(info->test_suite_name()) + "_" + info->name();
-    for (char& c : name) {
-      if (c == '/') c = '_';
-    }
-    dir_ = std::filesystem::temp_directory_path() / ("bk_page_" + name);
-    std::filesystem::remove_all(dir_);
-    std::filesystem::create_directories(dir_);
-    WorkDir = dir_.string() + "/";
+    WorkDir = temp_.dir();
     Book.Clear();
     StopRequested = false;
   }
-  void TearDown() override {
-    StopRequested = false;
-    std::error_code ignored;
-    std::filesystem::remove_all(dir_, ignored);
-  }
+  void TearDown() override { StopRequested = false; }
 
-  std::string PathOf(std::string_view name) const { return WorkDir + std::string(name); }
+  std::string PathOf(std::string_view name) const { return temp_.PathOf(name); }
 
   // Writes the UTF-8 lines in code page 932, each ended by `eol`.
   std::string WriteLines(std::string_view name, const std::vector<std::string>& utf8,
@@ -71,9 +59,7 @@ class PageFixture : public ::testing::Test {
     return WriteBytes(name, bytes);
   }
   std::string WriteBytes(std::string_view name, std::string_view bytes) const {
-    const std::string path = PathOf(name);
-    std::ofstream(path, std::ios::binary) << bytes;
-    return path;
+    return temp_.Write(name, bytes);
   }
   std::string WritePage(const std::vector<std::string>& utf8) const {
     return WriteLines("Temp.html", utf8);
@@ -82,7 +68,8 @@ class PageFixture : public ::testing::Test {
     return WriteLines("pelto.dat", utf8);
   }
 
-  std::filesystem::path dir_;
+  TempDir temp_;
+  const std::filesystem::path& dir_ = temp_.path();
 };
 
 // A file that exists but cannot be read while the object lives: a link to a

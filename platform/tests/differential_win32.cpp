@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "platform/locale.h"
+#include "testsupport/temp_dir.h"
 
 namespace bk::platform {
 namespace {
@@ -231,14 +232,9 @@ TEST(Differential, CollationOfKanaNames) {
   }
 }
 
-std::string TempDir() {
-  char buf[MAX_PATH];
-  const DWORD n = GetTempPathA(MAX_PATH, buf);
-  return std::string(buf, n);
-}
-
 TEST(Differential, ProfileFiles) {
-  const std::string path = TempDir() + "bk_differential.ini";
+  const test::TempDir temp;
+  const std::string path = temp.PathOf("bk_differential.ini");
   std::string content =
       "pre=1\r\n[Entry]\r\nTaxSet=\r\n  PurachaseSet =  \"quoted value\"  \r\nReadSet=a;b ; c\r\nReadSet=second\r\n"
       "q1='single'\r\nq2=\"half\r\nq3=\"a\"b\"\r\nq4=\"\"\r\nq5=  \t tabbed\t \r\nnoeq\r\n"
@@ -250,10 +246,7 @@ TEST(Differential, ProfileFiles) {
   content += "\r\npairs=";
   for (int i = 0; i < 1500; ++i) content += "\x82\xA0";
   content += "\n[Last]\nlf=unix\r[CR]\rcr=1\rnoend=x";
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr);
-  std::fwrite(content.data(), 1, content.size(), f);
-  std::fclose(f);
+  test::WriteFileBytes(path, content);
 
   Mismatches m("read_profile_string");
   const char* const queries[][3] = {
@@ -279,17 +272,13 @@ TEST(Differential, ProfileFiles) {
       std::string("\xFE\xFF\0[\0E\0n\0t\0r\0y\0]\0\n\0k\0=\x30\xC6\0\n", 28),
   };
   for (const std::string& bytes : marked) {
-    f = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), f);
-    std::fclose(f);
+    test::WriteFileBytes(path, bytes);
     m.Check(bytes, Portable().read_profile_string(path, "Entry", "k", "D"),
             Windows().read_profile_string(path, "Entry", "k", "D"));
   }
-  const std::string missing = TempDir() + "bk_no_such_file.ini";
+  const std::string missing = temp.PathOf("bk_no_such_file.ini");
   m.Check(std::string("missing file"), Portable().read_profile_string(missing, "Entry", "TaxSet", "0"),
           Windows().read_profile_string(missing, "Entry", "TaxSet", "0"));
-  DeleteFileA(path.c_str());
 }
 
 }  // namespace

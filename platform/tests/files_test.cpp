@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "testsupport/temp_dir.h"
+
 namespace bk::platform {
 namespace {
 
@@ -11,15 +13,10 @@ namespace fs = std::filesystem;
 
 class FilesTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    dir_ = fs::temp_directory_path() / "bk_files_test";
-    fs::remove_all(dir_);
-    fs::create_directories(dir_);
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-  std::string Path(const char* name) const { return (dir_ / name).string(); }
+  std::string Path(const char* name) const { return temp_.PathOf(name); }
 
-  fs::path dir_;
+  test::TempDir temp_;
+  const fs::path& dir_ = temp_.path();
 };
 
 TEST_F(FilesTest, MissingFile) {

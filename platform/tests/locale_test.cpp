@@ -7,20 +7,13 @@
 
 #include <vector>
 
+#include "platform/tests/implementations.h"
 #include "testsupport/sjis.h"
 
 namespace bk::platform {
 namespace {
 
 using test::Sjis;
-
-std::vector<const LocaleOps*> Implementations() {
-#ifdef _WIN32
-  return {&PortableLocale(), &Win32Locale()};
-#else
-  return {&PortableLocale()};
-#endif
-}
 
 class LocaleTest : public ::testing::TestWithParam<const LocaleOps*> {
  protected:

@@ -2,43 +2,25 @@
 // against both implementations.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <vector>
+#include <string>
 
 #include "platform/locale.h"
+#include "platform/tests/implementations.h"
 #include "testsupport/sjis.h"
+#include "testsupport/temp_dir.h"
 
 namespace bk::platform {
 namespace {
 
-std::vector<const LocaleOps*> Implementations() {
-#ifdef _WIN32
-  return {&PortableLocale(), &Win32Locale()};
-#else
-  return {&PortableLocale()};
-#endif
-}
-
 class ProfileTest : public ::testing::TestWithParam<const LocaleOps*> {
  protected:
-  void SetUp() override {
-    path_ = (std::filesystem::temp_directory_path() /
-             ("bk_profile_" + std::string(GetParam()->name) + ".ini")).string();
-  }
-  void TearDown() override { std::remove(path_.c_str()); }
-
-  void Write(const std::string& content) {
-    FILE* f = std::fopen(path_.c_str(), "wb");
-    ASSERT_NE(f, nullptr);
-    std::fwrite(content.data(), 1, content.size(), f);
-    std::fclose(f);
-  }
+  void Write(const std::string& content) { test::WriteFileBytes(path_, content); }
   std::string Read(const char* section, const char* key, const char* fallback = "D") {
     return GetParam()->read_profile_string(path_, section, key, fallback);
   }
 
-  std::string path_;
+  test::TempDir temp_;
+  const std::string path_ = temp_.PathOf("profile.ini");
 };
 
 INSTANTIATE_TEST_SUITE_P(Impl, ProfileTest, ::testing::ValuesIn(Implementations()),

@@ -9,7 +9,7 @@
 #include <set>
 #include <sstream>
 
-#include "host/result_table.h"
+#include "plugin/result_line.h"
 #include "plugin/wait_window.h"
 #include "text/lines.h"
 
@@ -122,10 +122,6 @@ void Sandbox::AddSamplePage(const std::string& code, const std::string& as_code)
   EXPECT_TRUE(CopyFileA(source.c_str(), target.c_str(), FALSE)) << source;
 }
 
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  std::ofstream(path, std::ios::binary) << bytes;
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 std::string ReadFileBytes(const std::string& path) {
@@ -143,11 +139,8 @@ std::vector<std::string> ResultLines(const std::string& path) {
 }
 
 std::string FieldOf(const std::string& line, int index) {
-  const std::vector<std::string> columns = host::SplitResultLine(line);
-  EXPECT_EQ(columns.size(), 68u) << line;
-  // Columns 20 and 41 are the empty ones.
-  const std::size_t column = static_cast<std::size_t>(index <= 18 ? index : index <= 38 ? index + 1 : index + 2);
-  return column < columns.size() ? columns[column] : "";
+  EXPECT_EQ(SplitResultLine(line).size(), static_cast<std::size_t>(kColumnCount)) << line;
+  return ParseResultLine(line)[index];
 }
 
 int HostRun::Calls(const std::string& prefix) const {

@@ -25,7 +25,6 @@ struct Sandbox {
   void AddSamplePage(const std::string& code, const std::string& as_code = "") const;
 };
 
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 bool FileExists(const std::string& path);
 std::string ReadFileBytes(const std::string& path);
 std::vector<std::string> ResultLines(const std::string& path);

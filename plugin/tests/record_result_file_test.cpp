@@ -1,23 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "platform/files.h"
 #include "plugin/result_line.h"
+#include "testsupport/temp_dir.h"
 
 namespace bk {
 namespace {
 
 class ResultFile : public testing::Test {
  protected:
-  void SetUp() override {
-    path_ = testing::TempDir() + "result_file_test_" +
-            testing::UnitTest::GetInstance()->current_test_info()->name() + ".txt";
-    platform::DeleteFileIfPresent(path_);
-  }
-  void TearDown() override { platform::DeleteFileIfPresent(path_); }
-  std::string path_;
+  test::TempDir temp_;
+  const std::string path_ = temp_.PathOf("result.txt");
 };
 
 TEST_F(ResultFile, EachLineEndsWithCrLf) {
@@ -33,7 +28,7 @@ TEST_F(ResultFile, ReplacesAnOldFileAndAnEmptyListGivesZeroBytes) {
 }
 
 TEST_F(ResultFile, UnwritableFolderThrows) {
-  EXPECT_THROW(WriteResultFile(testing::TempDir() + "no_such_folder_bk/result.txt", {"x"}),
+  EXPECT_THROW(WriteResultFile(temp_.PathOf("no_such_folder/result.txt"), {"x"}),
                platform::FileError);
 }
 

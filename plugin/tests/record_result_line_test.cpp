@@ -51,6 +51,21 @@ TEST(ResultLine, ColumnOrderSkipsColumns20And41) {
   }
 }
 
+TEST(ResultLine, ParsedBackGivesTheRecord) {
+  TBase record;
+  for (int i = 0; i < field::kCount; ++i) record[i] = "v" + std::to_string(i);
+  record[field::Description] = "a b";  // written quoted
+  EXPECT_EQ(ParseResultLine(ResultLine(record)).fields, record.fields);
+
+  // The empty columns are no fields; a doubled quote inside quotes is one.
+  const TBase stray = ParseResultLine(std::string(19, ',') + "x" + std::string(21, ',') + "y");
+  EXPECT_EQ(stray.fields, TBase().fields);
+  const TBase quoted = ParseResultLine("\"a \"\"b\"\"\",c");
+  EXPECT_EQ(quoted[0], "a \"b\"");
+  EXPECT_EQ(quoted[1], "c");
+  EXPECT_EQ(SplitResultLine("\"a,b\",c").size(), 2u);
+}
+
 struct EscapeCase {
   std::string value, written;
 };

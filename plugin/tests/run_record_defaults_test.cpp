@@ -2,25 +2,19 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <fstream>
 #include <string>
 
 #include "plugin/record.h"
 #include "testsupport/sjis.h"
+#include "testsupport/temp_dir.h"
 
 namespace bk {
 namespace {
 
-std::string WriteSettings(const std::string& name, const std::string& content) {
-  const std::string path = testing::TempDir() + name;
-  std::ofstream(path, std::ios::binary) << content;
-  return path;
-}
-
 TEST(RecordDefaults, WithoutSettingsFileUsesBuiltInDefaults) {
+  const test::TempDir temp;
   Book.Clear();
-  FillRecordDefaults(testing::TempDir() + "no-such-Setting.ini");
+  FillRecordDefaults(temp.PathOf("Setting.ini"));
   EXPECT_EQ(Book[field::PurchaseState], test::Sjis("購入"));
   EXPECT_EQ(Book[field::TaxMode], "0");
   EXPECT_EQ(Book[field::TaxMode2], "0");
@@ -28,7 +22,8 @@ TEST(RecordDefaults, WithoutSettingsFileUsesBuiltInDefaults) {
 }
 
 TEST(RecordDefaults, ReadsSectionEntryAndBothTaxFieldsFromTaxSet) {
-  const std::string path = WriteSettings(
+  const test::TempDir temp;
+  const std::string path = temp.Write(
       "Setting.ini", "[Other]\r\nTaxSet=9\r\n[entry]\r\npurachaseset=" + test::Sjis("未購入") +
                          "\r\nTaxSet= 2 \r\nReadSet=\r\n");
   Book.Clear();
@@ -37,13 +32,13 @@ TEST(RecordDefaults, ReadsSectionEntryAndBothTaxFieldsFromTaxSet) {
   EXPECT_EQ(Book[field::TaxMode], "2");
   EXPECT_EQ(Book[field::TaxMode2], "2");
   EXPECT_EQ(Book[field::ReadState], "");  // present but empty: not the default
-  std::remove(path.c_str());
 }
 
 TEST(RecordDefaults, KeepsFieldsThatAreAlreadyFilled) {
+  const test::TempDir temp;
   Book.Clear();
   Book[field::TaxMode] = "7";
-  FillRecordDefaults(testing::TempDir() + "no-such-Setting.ini");
+  FillRecordDefaults(temp.PathOf("Setting.ini"));
   EXPECT_EQ(Book[field::TaxMode], "7");
   EXPECT_EQ(Book[field::TaxMode2], "0");
 }

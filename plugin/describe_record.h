@@ -1,3 +1,4 @@
+// A record shown to a person: by the page inspector and the stand-in host.
 #pragma once
 
 #include <string>
@@ -6,7 +7,7 @@
 
 namespace bk {
 
-// Every non-empty field as "number name: value" in UTF-8, one per line; the
+// Every non-empty field as "number name value" in UTF-8, one per line; the
 // lines of a multi-line value are indented below it.
 std::string DescribeFields(const TBase& record);
 

@@ -1,8 +1,8 @@
-#include "inspect/describe_record.h"
+#include "plugin/describe_record.h"
 
 #include <cstdio>
 
-#include "inspect/utf8.h"
+#include "text/utf8.h"
 
 namespace bk {
 
