@@ -6,14 +6,22 @@
 namespace bk {
 namespace {
 
+// A pass whose entity does not stand byte-wise in the text would only copy
+// it, so it is left out.
+void ReplaceEntity(std::string& text, std::string_view entity, std::string_view replacement) {
+  if (text.find(entity) != std::string::npos) text = ReplaceAll(text, entity, replacement);
+}
+
 // "&amp;" first, so that "&amp;lt;" ends as "<". No pass creates a line
 // break, so applying them line by line equals applying them to the whole
 // text: every line starts on a character boundary either way.
 std::string DecodeEntities(std::string_view line) {
-  std::string t = ReplaceAll(line, "&amp;", "&");
-  t = ReplaceAll(t, "&quot;", "\x81h");  // ”
-  t = ReplaceAll(t, "&lt;", "<");
-  return ReplaceAll(t, "&gt;", ">");
+  std::string t(line);
+  ReplaceEntity(t, "&amp;", "&");
+  ReplaceEntity(t, "&quot;", "\x81h");  // ”
+  ReplaceEntity(t, "&lt;", "<");
+  ReplaceEntity(t, "&gt;", ">");
+  return t;
 }
 
 // Whether one of the four entities stands byte-wise in the line. Without one

@@ -57,42 +57,60 @@ constexpr LeadTable kLeadTable;
 
 bool IsLeadByte(unsigned char byte) { return kLeadTable.lead[byte]; }
 
+// Row of a lead byte in the two-byte tables.
+std::size_t LeadRow(unsigned char lead) { return lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + 31u; }
+
 char16_t DecodePair(unsigned char lead, unsigned char trail) {
   if (trail < 0x40 || trail > 0xFC) return kDefaultWide;
-  const unsigned row = lead <= 0x9F ? lead - 0x81u : lead - 0xE0u + 31u;
-  const char16_t c = kDoubleByte[row][trail - 0x40];
+  const char16_t c = kDoubleByte[LeadRow(lead)][trail - 0x40];
   return c ? c : kDefaultWide;
 }
 
-// A lead byte takes the next byte as its trail byte, whatever it is, except
-// a zero byte or the end of the text: then the lead byte alone is undecodable.
-std::u16string AnsiToWide(std::string_view text) {
-  std::u16string out;
-  out.reserve(text.size());
+// How the code page splits text into characters: a lead byte takes the next
+// byte as its trail byte, whatever it is, except a zero byte or the end of the
+// text: then the lead byte alone is undecodable. Calls on_single(byte),
+// on_pair(lead, trail) or on_lone_lead() per character, in order.
+template <typename OnSingle, typename OnPair, typename OnLoneLead>
+void ForEachChar(std::string_view text, OnSingle on_single, OnPair on_pair, OnLoneLead on_lone_lead) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
     if (!IsLeadByte(b)) {
-      out += kSingleByte[b];
+      on_single(b);
     } else if (i + 1 == text.size() || text[i + 1] == '\0') {
-      out += kDefaultWide;
+      on_lone_lead();
     } else {
-      out += DecodePair(b, static_cast<unsigned char>(text[++i]));
+      on_pair(b, static_cast<unsigned char>(text[++i]));
     }
   }
+}
+
+std::u16string AnsiToWide(std::string_view text) {
+  std::u16string out;
+  out.reserve(text.size());
+  ForEachChar(
+      text, [&](unsigned char b) { out += kSingleByte[b]; },
+      [&](unsigned char lead, unsigned char trail) { out += DecodePair(lead, trail); },
+      [&] { out += kDefaultWide; });
   return out;
 }
 
+// The encoding of one character: one or two bytes.
+struct Encoded {
+  unsigned char size;
+  char bytes[2];
+};
+
+Encoded Encode(char16_t c) {
+  if (c < 0x80) return {1, {static_cast<char>(c), 0}};
+  const WideToCode* e = Lookup(kEncode, c);
+  if (e == nullptr) return {1, {kDefaultAnsi, 0}};
+  if (e->code > 0xFF) return {2, {static_cast<char>(e->code >> 8), static_cast<char>(e->code & 0xFF)}};
+  return {1, {static_cast<char>(e->code), 0}};
+}
+
 void AppendEncoded(char16_t c, std::string& out) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (const WideToCode* e = Lookup(kEncode, c); e == nullptr) {
-    out += kDefaultAnsi;
-  } else if (e->code > 0xFF) {
-    out += static_cast<char>(e->code >> 8);
-    out += static_cast<char>(e->code & 0xFF);
-  } else {
-    out += static_cast<char>(e->code);
-  }
+  const Encoded e = Encode(c);
+  out.append(e.bytes, e.size);
 }
 
 std::string WideToAnsi(std::u16string_view text) {
@@ -161,22 +179,60 @@ std::optional<std::string> MapAnsi(std::string_view text, std::uint32_t flags) {
   return WideToAnsi(*mapped);
 }
 
+Encoded UpperEncoded(char16_t c) {
+  const WideToWide* e = Lookup(kUpper, c);
+  return Encode(e ? e->to : c);
+}
+
+// The upper-cased encoding of every character of the code page, built once:
+// upper-casing goes over whole page texts, and two table lookups per
+// character cost far less than decoding, mapping and encoding each one.
+struct UpperTables {
+  Encoded single[256];
+  Encoded pair[60][256];  // by lead byte row and trail byte
+  Encoded lone_lead;
+
+  UpperTables() : lone_lead(UpperEncoded(kDefaultWide)) {
+    for (unsigned b = 0; b < 256; ++b) {
+      const auto byte = static_cast<unsigned char>(b);
+      if (!IsLeadByte(byte)) {
+        single[b] = UpperEncoded(kSingleByte[b]);
+        continue;
+      }
+      for (unsigned trail = 0; trail < 256; ++trail) {
+        pair[LeadRow(byte)][trail] = UpperEncoded(DecodePair(byte, static_cast<unsigned char>(trail)));
+      }
+    }
+  }
+};
+
+const UpperTables& Uppers() {
+  static const UpperTables tables;
+  return tables;
+}
+
 // Upper-cased through wide text and written back into the same number of
 // bytes: a character whose encoding no longer fits (an undecodable lead byte
 // at the end becomes the two-byte "・") is not written, and the original
 // bytes from there on stay.
 std::string UpperAnsi(std::string_view text) {
+  const UpperTables& t = Uppers();
   std::string out(text);
   std::size_t pos = 0;
-  std::string piece;
-  for (char16_t c : AnsiToWide(text)) {
-    const WideToWide* e = Lookup(kUpper, c);
-    piece.clear();
-    AppendEncoded(e ? e->to : c, piece);
-    if (pos + piece.size() > out.size()) break;
-    out.replace(pos, piece.size(), piece);
-    pos += piece.size();
-  }
+  bool full = false;
+  const auto put = [&](const Encoded& e) {
+    if (full || pos + e.size > out.size()) {
+      full = true;
+      return;
+    }
+    out[pos] = e.bytes[0];
+    if (e.size == 2) out[pos + 1] = e.bytes[1];
+    pos += e.size;
+  };
+  ForEachChar(
+      text, [&](unsigned char b) { put(t.single[b]); },
+      [&](unsigned char lead, unsigned char trail) { put(t.pair[LeadRow(lead)][trail]); },
+      [&] { put(t.lone_lead); });
   return out;
 }
 

@@ -111,12 +111,13 @@ struct SortKey {
 // repeats that kana in the same way; after anything else it is a plain copy
 // of the character before it (Aー equals AA), and at the start it sorts
 // after everything. (After a small kana Windows gives it yet another weight;
-// not followed.)
-Weights LongVowelWeights(char16_t mark, const SortKey& before) {
-  if (before.primary.empty()) return {kLast, 0};
-  const auto [group, primary] = before.primary.back();
-  if (group != kKana) return {group, primary, before.diacritic.back(), before.size.back(), 0, before.form.back()};
+// not followed.) `before` is the last weighted character with its separate
+// marks, null at the start.
+Weights LongVowelWeights(char16_t mark, const Weights* before) {
+  if (before == nullptr) return {kLast, 0};
+  if (before->group != kKana) return {before->group, before->primary, before->diacritic, before->size, 0, before->form};
   const unsigned width = mark == 0xFF70 ? 0 : 1;
+  const unsigned primary = before->primary;
   if (primary >= 0x30A1 && primary < 0x30A1 + kVowels.size()) {
     const std::size_t vowel = std::string_view("aiueo").find(kVowels[primary - 0x30A1]);
     if (vowel != std::string_view::npos) return {kKana, kVowelLetters[vowel], 0, 1, 1, width};
@@ -124,28 +125,68 @@ Weights LongVowelWeights(char16_t mark, const SortKey& before) {
   return {kKana, primary, 0, 1, 1, width};
 }
 
+// Reads a text's characters in order as its sort key counts them: ignored
+// at first, a separate mark on the character before, or weighted.
+class KeyReader {
+ public:
+  enum Role { kIgnored, kMark, kWeighted, kEnd };
+
+  explicit KeyReader(std::string_view text) : wide_(PortableLocale().ansi_to_wide(text)) {}
+
+  Role Next() {
+    if (i_ == wide_.size()) return kEnd;
+    char_ = wide_[i_++];
+    if (IsIgnoredAtFirst(char_)) return kIgnored;
+    if ((mark_ = SeparateMarkWeight(char_)) != 0) {
+      last_.diacritic += mark_;
+      return kMark;
+    }
+    last_ = IsLongVowelMark(char_) ? LongVowelWeights(char_, weighted_ ? &last_ : nullptr) : CharWeights(char_);
+    weighted_ = true;
+    return kWeighted;
+  }
+  // The next weighted character's weights; false at the end.
+  bool NextWeighted() {
+    for (Role r = Next(); r != kEnd; r = Next()) {
+      if (r == kWeighted) return true;
+    }
+    return false;
+  }
+
+  std::size_t index() const { return i_ - 1; }  // of the character read last
+  char16_t character() const { return char_; }
+  unsigned mark() const { return mark_; }
+  const Weights& weights() const { return last_; }
+
+ private:
+  std::u16string wide_;
+  std::size_t i_ = 0;
+  char16_t char_ = 0;
+  unsigned mark_ = 0;
+  bool weighted_ = false;
+  Weights last_{kLast, 0};
+};
+
 SortKey MakeKey(std::string_view text) {
   SortKey key;
-  const std::u16string wide = PortableLocale().ansi_to_wide(text);
-  for (std::size_t i = 0; i < wide.size(); ++i) {
-    if (IsIgnoredAtFirst(wide[i])) {
-      key.ignored.emplace_back(-static_cast<long>(i), wide[i]);
-      continue;
-    }
-    if (const unsigned mark = SeparateMarkWeight(wide[i])) {
+  KeyReader reader(text);
+  for (KeyReader::Role r = reader.Next(); r != KeyReader::kEnd; r = reader.Next()) {
+    if (r == KeyReader::kIgnored) {
+      key.ignored.emplace_back(-static_cast<long>(reader.index()), reader.character());
+    } else if (r == KeyReader::kMark) {
       if (key.diacritic.empty()) {
-        key.diacritic.push_back(mark);
+        key.diacritic.push_back(reader.mark());
       } else {
-        key.diacritic.back() += mark;
+        key.diacritic.back() += reader.mark();
       }
-      continue;
+    } else {
+      const Weights& w = reader.weights();
+      key.primary.emplace_back(w.group, w.primary);
+      key.diacritic.push_back(w.diacritic);
+      key.size.push_back(w.size);
+      key.drawn.push_back(w.drawn);
+      key.form.push_back(w.form);
     }
-    const Weights w = IsLongVowelMark(wide[i]) ? LongVowelWeights(wide[i], key) : CharWeights(wide[i]);
-    key.primary.emplace_back(w.group, w.primary);
-    key.diacritic.push_back(w.diacritic);
-    key.size.push_back(w.size);
-    key.drawn.push_back(w.drawn);
-    key.form.push_back(w.form);
   }
   return key;
 }
@@ -155,12 +196,26 @@ int Compare(const T& a, const T& b) {
   return a < b ? -1 : (b < a ? 1 : 0);
 }
 
+// The first level alone, character by character, without building keys:
+// most names differ in one of their first characters.
+int ComparePrimary(std::string_view a, std::string_view b) {
+  KeyReader ra(a), rb(b);
+  for (;;) {
+    const bool more_a = ra.NextWeighted();
+    const bool more_b = rb.NextWeighted();
+    if (!more_a || !more_b) return more_a == more_b ? 0 : (more_a ? 1 : -1);
+    const Weights& wa = ra.weights();
+    const Weights& wb = rb.weights();
+    if (int r = Compare(std::tuple(wa.group, wa.primary), std::tuple(wb.group, wb.primary))) return r;
+  }
+}
+
 }  // namespace
 
 // Levels: base characters (letter case folded), voiced marks, small kana,
 // long vowel marks, width and kana form, then the characters that word sort
 // ignores at first.
-int PortableCompareIgnoreCase(std::string_view a, std::string_view b) {
+int PortableCompareByKeys(std::string_view a, std::string_view b) {
   const SortKey ka = MakeKey(a);
   const SortKey kb = MakeKey(b);
   if (int r = Compare(ka.primary, kb.primary)) return r;
@@ -169,6 +224,12 @@ int PortableCompareIgnoreCase(std::string_view a, std::string_view b) {
   if (int r = Compare(ka.drawn, kb.drawn)) return r;
   if (int r = Compare(ka.form, kb.form)) return r;
   return Compare(ka.ignored, kb.ignored);
+}
+
+int PortableCompareIgnoreCase(std::string_view a, std::string_view b) {
+  if (a == b) return 0;
+  if (int r = ComparePrimary(a, b)) return r;
+  return PortableCompareByKeys(a, b);
 }
 
 }  // namespace bk::platform

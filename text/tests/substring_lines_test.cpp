@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
 #include "text/lines.h"
 #include "text/substring.h"
 
@@ -78,6 +83,37 @@ TEST(SplitLines, Breaks) {
     SCOPED_TRACE(testing::PrintToString(c.text));
     const auto lines = SplitLines(c.text);
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.end()), c.lines);
+  }
+}
+
+// SplitLines jumps between breaks with memchr; over random texts dense in
+// CR, LF and CR LF it must split exactly as a walk over every byte does.
+TEST(SplitLines, SameAsByteWalkOnRandomTexts) {
+  const auto by_walk = [](std::string_view text) {
+    std::vector<std::string_view> lines;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] != '\r' && text[i] != '\n') continue;
+      lines.push_back(text.substr(start, i - start));
+      if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+      start = i + 1;
+    }
+    if (start < text.size()) lines.push_back(text.substr(start));
+    return lines;
+  };
+  std::mt19937 rng(7);
+  const char alphabet[] = {'a', '\r', '\n', '\0', '\x8D'};
+  for (int round = 0; round < 20000; ++round) {
+    std::string text(rng() % 24, 'a');
+    for (char& c : text) c = alphabet[rng() % std::size(alphabet)];
+    const auto lines = SplitLines(text);
+    const auto expected = by_walk(text);
+    ASSERT_EQ(lines.size(), expected.size()) << testing::PrintToString(text);
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+      // Same bytes at the same place: the views point into the text.
+      ASSERT_EQ(lines[k].data(), expected[k].data()) << testing::PrintToString(text);
+      ASSERT_EQ(lines[k].size(), expected[k].size()) << testing::PrintToString(text);
+    }
   }
 }
 
