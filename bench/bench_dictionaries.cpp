@@ -25,6 +25,8 @@
 namespace bk {
 namespace {
 
+using bench::Median;
+
 constexpr int kAuthorLines = 100000;
 
 // A kanji of code page 932 from the lead bytes 0x88-0x9F; names that must
@@ -152,11 +154,6 @@ BENCHMARK(BM_DictionariesPerBook)->Unit(benchmark::kMillisecond);
 
 double Milliseconds(std::chrono::steady_clock::duration d) {
   return std::chrono::duration<double, std::milli>(d).count();
-}
-
-double Median(std::vector<double> values) {
-  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
-  return values[values.size() / 2];
 }
 
 // The ratio from rounds that time both in turn, so that other load on the

@@ -25,6 +25,8 @@
 namespace bk {
 namespace {
 
+using bench::Median;
+
 constexpr char kImagePrefix[] = "https://img.bookstore.example/images/syoseki/ac/";
 
 // Random kanji and hiragana of code page 932.
@@ -198,11 +200,6 @@ double Microseconds(const std::function<void()>& work) {
   const auto start = std::chrono::steady_clock::now();
   work();
   return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
-}
-
-double Median(std::vector<double> values) {
-  std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
 }
 
 // Medians of rounds that time everything in turn, so that other load on the

@@ -4,11 +4,13 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bk::bench {
 
@@ -23,6 +25,12 @@ inline std::string Repeat(std::string_view unit, std::size_t size) {
 // Reports the throughput of the run over `bytes` bytes per iteration.
 inline void Finish(benchmark::State& state, std::size_t bytes) {
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * bytes));
+}
+
+// The median of timings taken in rounds (upper median of an even count).
+inline double Median(std::vector<double> values) {
+  std::nth_element(values.begin(), values.begin() + values.size() / 2, values.end());
+  return values[values.size() / 2];
 }
 
 // A folder of the benchmark under the temporary folder, created.

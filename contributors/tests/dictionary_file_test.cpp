@@ -10,11 +10,8 @@
 #include "contributors/publisher_dictionary.h"
 #include "contributors/tests/dictionary_fixture.h"
 #include "platform/files.h"
+#include "testsupport/unreadable_file.h"
 #include "text/lines.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace bk {
 namespace {
@@ -98,35 +95,6 @@ TEST_F(LoadDictionaryTextTest, ReadsTheFileJoined) {
   EXPECT_EQ(loaded.text, "|P|a|A\r\n|P|b|B\r\n");
 }
 
-// Makes name in the folder a file that exists but cannot be read: on Windows
-// a file held open without sharing; elsewhere (the tests may run as root,
-// which permission bits do not stop) a link to a process-memory file whose
-// first bytes cannot be read.
-class UnreadableFile {
- public:
-  explicit UnreadableFile(const std::string& path) {
-#ifdef _WIN32
-    handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-    EXPECT_NE(handle_, INVALID_HANDLE_VALUE);
-#else
-    std::filesystem::create_symlink("/proc/self/mem", path);
-#endif
-  }
-  ~UnreadableFile() {
-#ifdef _WIN32
-    CloseHandle(handle_);
-#endif
-  }
-  UnreadableFile(const UnreadableFile&) = delete;
-  UnreadableFile& operator=(const UnreadableFile&) = delete;
-
- private:
-#ifdef _WIN32
-  HANDLE handle_;
-#endif
-};
-
 TEST_F(LoadDictionaryTextTest, UnreadableFileEndsTheRunWithFileError) {
   const struct {
     const char* file;
@@ -138,7 +106,7 @@ TEST_F(LoadDictionaryTextTest, UnreadableFileEndsTheRunWithFileError) {
   };
   Book[field::Isbn] = "4061234567";
   for (const auto& loader : loaders) {
-    UnreadableFile unreadable(work_dir_ + loader.file);
+    test::UnreadableFile unreadable(work_dir_ + loader.file);
     ASSERT_TRUE(platform::FileExists(work_dir_ + loader.file));
     EXPECT_THROW(loader.load(work_dir_), platform::FileError) << loader.file;
   }

@@ -1,6 +1,5 @@
 // Helpers of the page tests: pages written from UTF-8 lines in code page 932
-// into a temporary working directory, and files that exist but cannot be
-// read.
+// into a temporary working directory.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -16,10 +15,7 @@
 #include "plugin/run_state.h"
 #include "testsupport/sjis.h"
 #include "testsupport/temp_dir.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
+#include "testsupport/unreadable_file.h"
 
 namespace bk::test {
 
@@ -70,33 +66,6 @@ class PageFixture : public ::testing::Test {
 
   TempDir temp_;
   const std::filesystem::path& dir_ = temp_.path();
-};
-
-// A file that exists but cannot be read while the object lives: a link to a
-// file that fails on read natively, a file held open without sharing on
-// Windows.
-class UnreadableFile {
- public:
-  explicit UnreadableFile(const std::string& path) {
-#ifdef _WIN32
-    handle_ = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                          FILE_ATTRIBUTE_NORMAL, nullptr);
-#else
-    std::filesystem::create_symlink("/proc/self/mem", path);
-#endif
-  }
-  ~UnreadableFile() {
-#ifdef _WIN32
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-#endif
-  }
-  UnreadableFile(const UnreadableFile&) = delete;
-  UnreadableFile& operator=(const UnreadableFile&) = delete;
-
- private:
-#ifdef _WIN32
-  HANDLE handle_ = INVALID_HANDLE_VALUE;
-#endif
 };
 
 }  // namespace bk::test

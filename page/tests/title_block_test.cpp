@@ -22,6 +22,14 @@ std::vector<std::string> TitlePage(const std::string& title, const std::string& 
           "", "", "", "", ""};
 }
 
+// Two title blocks, the second right after the first's five lines.
+std::vector<std::string> TwoTitlePages(const std::vector<std::string>& first,
+                                       const std::vector<std::string>& second) {
+  std::vector<std::string> page = first;
+  page.insert(page.begin() + 5, second.begin(), second.begin() + 5);
+  return page;
+}
+
 class TitleBlockTest : public test::PageFixture {
  protected:
   bool Parse(const std::vector<std::string>& page) {
@@ -163,10 +171,8 @@ TEST_F(TitleBlockTest, ModeOneKeepsTheVolumeOfTheTitleSplit) {
 }
 
 TEST_F(TitleBlockTest, SecondTitleLineRunsTheBlockAgainWithTheKindsOfTheFirst) {
-  std::vector<std::string> page = TitlePage("T", "XX文庫 シリーズ", "");
-  const std::vector<std::string> second = TitlePage("U", "YY文庫", "");
-  page.insert(page.begin() + 5, second.begin(), second.begin() + 5);
-  ASSERT_TRUE(Parse(page));
+  ASSERT_TRUE(
+      Parse(TwoTitlePages(TitlePage("T", "XX文庫 シリーズ", ""), TitlePage("U", "YY文庫", ""))));
   // The second block: Title U, its series word 1 replaces the label.
   EXPECT_EQ(Field(field::Title), "U");
   EXPECT_EQ(Field(field::Label), "YY文庫");
@@ -174,10 +180,7 @@ TEST_F(TitleBlockTest, SecondTitleLineRunsTheBlockAgainWithTheKindsOfTheFirst) {
 }
 
 TEST_F(TitleBlockTest, SecondLabelLineIsSkippedOnceALabelIsSet) {
-  std::vector<std::string> page = TitlePage("T", "", "L1");
-  const std::vector<std::string> second = TitlePage("U", "S X", "L2");
-  page.insert(page.begin() + 5, second.begin(), second.begin() + 5);
-  ASSERT_TRUE(Parse(page));
+  ASSERT_TRUE(Parse(TwoTitlePages(TitlePage("T", "", "L1"), TitlePage("U", "S X", "L2"))));
   // The label of the first block stands over "L2", so the second series text
   // is read as if there were no label line: it rebuilds the label.
   EXPECT_EQ(Field(field::Label), "S X");
@@ -185,10 +188,8 @@ TEST_F(TitleBlockTest, SecondLabelLineIsSkippedOnceALabelIsSet) {
 }
 
 TEST_F(TitleBlockTest, KindsCarryOverToTheSecondTitleLine) {
-  std::vector<std::string> page = TitlePage("T", "XX文庫 シリーズ 外伝", "");
-  const std::vector<std::string> second = TitlePage("U", "YY文庫  外伝", "");
-  page.insert(page.begin() + 5, second.begin(), second.begin() + 5);
-  ASSERT_TRUE(Parse(page));
+  ASSERT_TRUE(Parse(
+      TwoTitlePages(TitlePage("T", "XX文庫 シリーズ 外伝", ""), TitlePage("U", "YY文庫  外伝", ""))));
   // Word 3 of the second series text follows Kind2 = TITLE of the first.
   EXPECT_EQ(Field(field::Title), "外伝");
   EXPECT_EQ(Field(field::Label), "YY文庫");
