@@ -53,13 +53,18 @@ std::size_t MarkerCursor::FindFrom(std::size_t from) const {
 bool MarkerCursor::OnLine(std::size_t j) {
   if (marker_.empty() || marker_.size() > page_.bytes().size()) return false;
   const std::string_view line = page_.lines()[j];
-  if (page_.rewritten(j)) return Contains(line, marker_);
+  if (page_.rewritten(j)) return marker_.size() <= line.size() && Contains(line, marker_);
   const std::size_t begin = static_cast<std::size_t>(line.data() - page_.bytes().data());
   if (!searched_ || (next_ != std::string_view::npos && next_ < begin)) {
     next_ = FindFrom(begin);
     searched_ = true;
   }
   return next_ != std::string_view::npos && next_ + marker_.size() <= begin + line.size();
+}
+
+std::size_t MarkerCursor::NextStart() const {
+  if (marker_.empty() || marker_.size() > page_.bytes().size()) return std::string_view::npos;
+  return searched_ ? next_ : 0;
 }
 
 }  // namespace bk

@@ -15,6 +15,10 @@ class MarkerCursor {
   // Whether line j contains the marker. Lines must be asked in ascending
   // order.
   bool OnLine(std::size_t j);
+  // Offset in the page's bytes before which no line of the original bytes
+  // can carry the marker as far as the cursor knows: 0 before its first
+  // search, npos when the marker is nowhere ahead or can never be found.
+  std::size_t NextStart() const;
 
  private:
   // Offset of the first occurrence at or after `from` in the page's bytes;

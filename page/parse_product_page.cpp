@@ -1,5 +1,6 @@
 #include "page/parse_product_page.h"
 
+#include <algorithm>
 #include <array>
 
 #include "contributors/author_dictionary.h"
@@ -46,6 +47,12 @@ void ReadAuthorBlock(const PageLines& lines, std::size_t j, ContributorList& con
   ClassifyCredits(contributors, s, "\x81^", "\x81@", "");  // ／ and the full-width space
 }
 
+// Offset just past line j in the page's bytes; the line must not be rewritten.
+std::size_t LineEnd(const PageText& page, std::size_t j) {
+  const std::string_view line = page.lines()[j];
+  return static_cast<std::size_t>(line.data() - page.bytes().data()) + line.size();
+}
+
 // Runs every handler whose marker line j carries, in the markers' order.
 void ScanLine(const PageText& page, std::size_t j, std::array<MarkerCursor, kMarkerCount>& cursors,
               const Options& options, std::string_view image_prefix, TitleBlockState& state,
@@ -85,9 +92,18 @@ bool ScanPage(const PageText& page, std::string_view image_prefix, const Options
   };
   TitleBlockState state;
   const std::size_t n = page.lines().size();
+  // No marker starts before this offset: a line of the original bytes that
+  // ends there carries none, and asking the cursors about it would change
+  // nothing. A rewritten line is searched on its own and moves no cursor.
+  std::size_t quiet_until = 0;
   for (std::size_t j = 0; j + kUnscannedTail < n; ++j) {
     if (StopRequested) break;
+    const bool rewritten = page.rewritten(j);
+    if (!rewritten && LineEnd(page, j) <= quiet_until) continue;
     ScanLine(page, j, cursors, options, image_prefix, state, contributors);
+    if (rewritten) continue;
+    quiet_until = std::string_view::npos;
+    for (const MarkerCursor& cursor : cursors) quiet_until = std::min(quiet_until, cursor.NextStart());
   }
   return state.TitleFound;
 }
