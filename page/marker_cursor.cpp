@@ -44,7 +44,8 @@ std::size_t MarkerCursor::FindFrom(std::size_t from) const {
     const void* hit = std::memchr(data + at + anchor_, marker_[anchor_], last_start - at + 1);
     if (hit == nullptr) break;
     const std::size_t start = static_cast<std::size_t>(static_cast<const char*>(hit) - data) - anchor_;
-    if (std::memcmp(data + start, marker_.data(), marker_.size()) == 0) return start;
+    // The first byte alone turns most candidates down without a call.
+    if (data[start] == marker_[0] && std::memcmp(data + start, marker_.data(), marker_.size()) == 0) return start;
     at = start + 1;
   }
   return std::string_view::npos;

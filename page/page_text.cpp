@@ -1,6 +1,7 @@
 #include "page/page_text.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "text/lead_byte.h"
 #include "text/lines.h"
@@ -37,29 +38,42 @@ void ReplaceEntity(std::string& text, std::string_view entity, std::string_view 
   text.resize(out);
 }
 
-// "&amp;" first, so that "&amp;lt;" ends as "<". No pass creates a line
-// break, so applying them line by line equals applying them to the whole
-// text: every line starts on a character boundary either way. The result
-// goes to `t`, so one buffer serves every line.
-void DecodeEntities(std::string_view line, std::string& t) {
-  t.assign(line);
-  ReplaceEntity(t, "&amp;", "&");
-  ReplaceEntity(t, "&quot;", "\x81h");  // ”
-  ReplaceEntity(t, "&lt;", "<");
-  ReplaceEntity(t, "&gt;", ">");
-}
+struct Entity {
+  std::string_view text;
+  std::string_view replacement;
+};
 
-// Whether one of the four entities stands byte-wise in the line. Without one
-// no pass changes anything (a pass only creates an entity out of "&amp;"),
-// so most lines need no copy and no pass at all.
-bool HasEntity(std::string_view line) {
-  for (std::size_t at = line.find('&'); at != std::string_view::npos; at = line.find('&', at + 1)) {
-    const std::string_view rest = line.substr(at + 1);
-    for (std::string_view name : {"amp;", "quot;", "lt;", "gt;"}) {
-      if (rest.substr(0, name.size()) == name) return true;
+// In the order the passes run: "&amp;" first, so that "&amp;lt;" ends as "<".
+constexpr Entity kEntities[] = {{"&amp;", "&"}, {"&quot;", "\x81h"}, {"&lt;", "<"}, {"&gt;", ">"}};  // ”
+
+// Which entities stand byte-wise in the text, one bit each in the passes'
+// order. A pass whose entity is not there changes nothing.
+unsigned EntitiesIn(std::string_view text) {
+  unsigned found = 0;
+  for (std::size_t at = text.find('&'); at != std::string_view::npos; at = text.find('&', at + 1)) {
+    const std::string_view rest = text.substr(at);
+    for (unsigned k = 0; k < std::size(kEntities); ++k) {
+      if (rest.substr(0, kEntities[k].text.size()) == kEntities[k].text) found |= 1u << k;
     }
   }
-  return false;
+  return found;
+}
+
+// The passes in their order, each needed one only. Only the "&amp;" pass
+// creates entities ("&amp;lt;"); the later ones put a whole character
+// between what they join, so none creates or breaks another's occurrence.
+// No pass creates a line break, so applying them line by line equals
+// applying them to the whole text: every line starts on a character boundary
+// either way. The result goes to `t`, so one buffer serves every line.
+void DecodeEntities(std::string_view line, unsigned found, std::string& t) {
+  t.assign(line);
+  if (found & 1u) {
+    ReplaceEntity(t, kEntities[0].text, kEntities[0].replacement);
+    found = EntitiesIn(t);
+  }
+  for (unsigned k = 1; k < std::size(kEntities); ++k) {
+    if (found & 1u << k) ReplaceEntity(t, kEntities[k].text, kEntities[k].replacement);
+  }
 }
 
 }  // namespace
@@ -68,8 +82,10 @@ PageText::PageText(std::string bytes) : bytes_(std::move(bytes)), lines_(SplitLi
   rewritten_.assign(lines_.size(), false);
   std::string decoded;
   for (std::size_t j = 0; j < lines_.size(); ++j) {
-    if (!HasEntity(lines_[j])) continue;
-    DecodeEntities(lines_[j], decoded);
+    // Most lines hold no entity and need no copy and no pass at all.
+    const unsigned found = EntitiesIn(lines_[j]);
+    if (found == 0) continue;
+    DecodeEntities(lines_[j], found, decoded);
     lines_[j] = copies_.emplace_back(decoded);
     rewritten_[j] = true;
   }

@@ -1,5 +1,6 @@
 #include "platform/portable_collation.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <tuple>
@@ -96,6 +97,58 @@ Weights CharWeights(char16_t c) {
   return {upper.size() == 2 && code >= 0x889F ? kOther : kSymbol, code + 0x10000};
 }
 
+bool operator==(const Weights& a, const Weights& b) {
+  return std::tie(a.group, a.primary, a.diacritic, a.size, a.drawn, a.form) ==
+         std::tie(b.group, b.primary, b.diacritic, b.size, b.drawn, b.form);
+}
+
+// The weights of every character that code page 932 text decodes to, worked
+// out once: names are compared over and over, and the weights of a kanji or
+// a kana go through the encoding, upper-casing and width tables.
+class CharWeightTable {
+ public:
+  CharWeightTable() : packed_(0x10000, 0) {
+    const LocaleOps& ops = PortableLocale();
+    for (unsigned b = 0; b < 256; ++b) {
+      const char lead = static_cast<char>(b);
+      Add(ops.ansi_to_wide(std::string_view(&lead, 1)));
+      if (!ops.is_lead_byte(static_cast<unsigned char>(b))) continue;
+      for (unsigned t = 1; t < 256; ++t) {
+        const char pair[2] = {lead, static_cast<char>(t)};
+        Add(ops.ansi_to_wide(std::string_view(pair, 2)));
+      }
+    }
+  }
+
+  Weights operator[](char16_t c) const { return packed_[c] != 0 ? Unpack(packed_[c]) : CharWeights(c); }
+
+ private:
+  // Bits 0-16 primary, 17-19 diacritic, 20 size, 21 drawn, 22-23 form,
+  // 24-26 group, 31 set.
+  static std::uint32_t Pack(const Weights& w) {
+    return w.primary | w.diacritic << 17 | w.size << 20 | w.drawn << 21 | w.form << 22 |
+           static_cast<std::uint32_t>(w.group) << 24 | 1u << 31;
+  }
+  static Weights Unpack(std::uint32_t p) {
+    return {static_cast<Group>(p >> 24 & 7), p & 0x1FFFF, p >> 17 & 7, p >> 20 & 1, p >> 21 & 1, p >> 22 & 3};
+  }
+  // A character whose weights do not fit the bits is left to CharWeights.
+  void Add(std::u16string_view chars) {
+    for (char16_t c : chars) {
+      if (packed_[c] != 0) continue;
+      const Weights w = CharWeights(c);
+      if (Unpack(Pack(w)) == w) packed_[c] = Pack(w);
+    }
+  }
+
+  std::vector<std::uint32_t> packed_;
+};
+
+Weights CachedCharWeights(char16_t c) {
+  static const CharWeightTable table;
+  return table[c];
+}
+
 struct SortKey {
   std::vector<std::tuple<Group, unsigned>> primary;
   std::vector<unsigned> diacritic;
@@ -141,7 +194,7 @@ class KeyReader {
       last_.diacritic += mark_;
       return kMark;
     }
-    last_ = IsLongVowelMark(char_) ? LongVowelWeights(char_, weighted_ ? &last_ : nullptr) : CharWeights(char_);
+    last_ = IsLongVowelMark(char_) ? LongVowelWeights(char_, weighted_ ? &last_ : nullptr) : CachedCharWeights(char_);
     weighted_ = true;
     return kWeighted;
   }
