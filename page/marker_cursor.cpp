@@ -63,6 +63,10 @@ bool MarkerCursor::OnLine(std::size_t j) {
   return next_ != std::string_view::npos && next_ + marker_.size() <= begin + line.size();
 }
 
+unsigned char MarkerCursor::rarest_byte() const {
+  return marker_.empty() ? 0 : static_cast<unsigned char>(marker_[anchor_]);
+}
+
 std::size_t MarkerCursor::NextStart() const {
   if (marker_.empty() || marker_.size() > page_.bytes().size()) return std::string_view::npos;
   return searched_ ? next_ : 0;

@@ -19,6 +19,9 @@ class MarkerCursor {
   // can carry the marker as far as the cursor knows: 0 before its first
   // search, npos when the marker is nowhere ahead or can never be found.
   std::size_t NextStart() const;
+  // The marker's least common byte (0 for an empty marker): a line without
+  // it does not carry the marker.
+  unsigned char rarest_byte() const;
 
  private:
   // Offset of the first occurrence at or after `from` in the page's bytes;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 
 #include "contributors/author_dictionary.h"
 #include "contributors/classify_credits.h"
@@ -53,24 +54,41 @@ std::size_t LineEnd(const PageText& page, std::size_t j) {
   return static_cast<std::size_t>(line.data() - page.bytes().data()) + line.size();
 }
 
-// Runs every handler whose marker line j carries, in the markers' order.
+// Bytes that line j surely lacks: for a short rewritten line every byte not
+// in it, otherwise none. Looking through a long line would cost more than
+// the searches it could spare.
+constexpr std::size_t kShortLine = 256;
+std::bitset<256> MissingBytes(const PageText& page, std::size_t j) {
+  std::bitset<256> missing;
+  const std::string_view line = page.lines()[j];
+  if (!page.rewritten(j) || line.size() > kShortLine) return missing;
+  missing.set();
+  for (char c : line) missing.reset(static_cast<unsigned char>(c));
+  return missing;
+}
+
+// Runs every handler whose marker line j carries, in the markers' order. A
+// rewritten line is searched for each marker on its own without moving the
+// cursor, so a cursor whose rarest byte the line lacks need not be asked.
 void ScanLine(const PageText& page, std::size_t j, std::array<MarkerCursor, kMarkerCount>& cursors,
               const Options& options, std::string_view image_prefix, TitleBlockState& state,
               ContributorList& contributors) {
   const PageLines& lines = page.lines();
-  if (cursors[kItemTitle].OnLine(j)) ReadTitleBlock(lines, j, options, state);
-  if (cursors[kAuthors].OnLine(j)) ReadAuthorBlock(lines, j, contributors);
-  if (cursors[kPublisher].OnLine(j)) ReadPublisher(lines, j);
-  if (cursors[kCategory].OnLine(j)) ReadCategory(lines, j, options);
-  if (cursors[kPubDate].OnLine(j)) ReadPubDate(lines, j);
-  if (cursors[kPrice].OnLine(j)) ReadPrice(lines, j);
-  if (cursors[kPagesAndSize].OnLine(j)) ReadPagesAndSize(lines, j);
-  if (cursors[kCoverImage].OnLine(j)) ReadCoverImage(lines, j, image_prefix);
+  const std::bitset<256> missing = MissingBytes(page, j);
+  const auto on = [&](Marker k) { return !missing[cursors[k].rarest_byte()] && cursors[k].OnLine(j); };
+  if (on(kItemTitle)) ReadTitleBlock(lines, j, options, state);
+  if (on(kAuthors)) ReadAuthorBlock(lines, j, contributors);
+  if (on(kPublisher)) ReadPublisher(lines, j);
+  if (on(kCategory)) ReadCategory(lines, j, options);
+  if (on(kPubDate)) ReadPubDate(lines, j);
+  if (on(kPrice)) ReadPrice(lines, j);
+  if (on(kPagesAndSize)) ReadPagesAndSize(lines, j);
+  if (on(kCoverImage)) ReadCoverImage(lines, j, image_prefix);
   // Both cursors are asked, so each keeps its place in the page.
-  const bool goods = cursors[kBodyGoods].OnLine(j);
-  const bool comment = cursors[kBodyComment].OnLine(j);
+  const bool goods = on(kBodyGoods);
+  const bool comment = on(kBodyComment);
   if (goods || comment) ReadDescriptionBody(lines, j);
-  if (cursors[kMeta].OnLine(j)) ReadDescriptionMeta(lines, j);
+  if (on(kMeta)) ReadDescriptionMeta(lines, j);
 }
 
 // Scans lines 0 to n-6 until the end or a stop request; true when a title
