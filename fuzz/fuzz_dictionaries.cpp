@@ -17,30 +17,19 @@
 #include "contributors/dictionary_search.h"
 #include "contributors/label_dictionary.h"
 #include "contributors/publisher_dictionary.h"
+#include "fuzz/fuzz_support.h"
 #include "plugin/record.h"
 #include "text/find.h"
 #include "text/lines.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
-const std::string& WorkDir() {
-  static const std::string dir = [] {
-    const auto path = std::filesystem::temp_directory_path() / "bk_fuzz_dictionaries";
-    std::filesystem::create_directories(path);
-    return path.string() + "/";
-  }();
-  return dir;
-}
+const std::string& WorkDir() { return bk::fuzz::ScratchDir("bk_fuzz_dictionaries"); }
 
 void WriteFile(const std::string& name, const std::string& bytes) {
-  std::FILE* f = std::fopen((WorkDir() + name).c_str(), "wb");
-  Check(f != nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
+  bk::fuzz::WriteFile(WorkDir() + name, bytes);
 }
 
 void CheckJoined(const std::string& raw) {

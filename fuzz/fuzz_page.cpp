@@ -3,8 +3,6 @@
 // the category switch) and whether the personal-mode marker exists; the rest
 // is written to the page file. Nothing may read or write out of bounds, and
 // a parse without a title never applies the personal mode.
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,31 +10,17 @@
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_support.h"
 #include "page/parse_product_page.h"
 #include "plugin/record.h"
 #include "plugin/run_state.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
+using bk::fuzz::WriteFile;
 
-void WriteFile(const std::string& path, std::string_view bytes) {
-  std::FILE* f = std::fopen(path.c_str(), "wb");
-  Check(f != nullptr);
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-}
-
-const std::string& Dir() {
-  static const std::string dir = [] {
-    const auto path = std::filesystem::temp_directory_path() / ("bk_fuzz_page_" + std::to_string(getpid()));
-    std::filesystem::create_directories(path);
-    return path.string() + "/";
-  }();
-  return dir;
-}
+const std::string& Dir() { return bk::fuzz::ScratchDir("bk_fuzz_page"); }
 
 constexpr std::string_view kOptionFiles[] = {
     "",
