@@ -2,11 +2,9 @@
 
 #include "contributors/author_dictionary.h"
 #include "contributors/label_dictionary.h"
-#include "contributors/publisher_dictionary.h"
 #include "page/parse_product_page.h"
-#include "plugin/record.h"
+#include "plugin/book_steps.h"
 #include "plugin/run_state.h"
-#include "title/volume_digits.h"
 
 namespace bk {
 namespace {
@@ -23,15 +21,10 @@ struct DictionaryRelease {
 
 bool BuildRecord(const PageRequest& request) {
   const DictionaryRelease release;
-  Book.Clear();
-  Book[field::Isbn] = request.isbn;
   WorkDir = request.work_dir;
-  LoadAuthorDictionary(WorkDir);
-  LookupPublisher(WorkDir);
-  LoadLabelDictionary(WorkDir);
+  BeginBook(request.isbn);
   if (!ParseProductPage(request.page_path, request.image_prefix)) return false;
-  LookupLabel();
-  Book[field::Volume] = VolumeDigits(Book[field::Volume]);
+  CompleteBook();
   return true;
 }
 

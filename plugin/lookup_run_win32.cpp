@@ -6,9 +6,9 @@
 
 #include "contributors/author_dictionary.h"
 #include "contributors/label_dictionary.h"
-#include "contributors/publisher_dictionary.h"
 #include "page/parse_product_page.h"
 #include "platform/files.h"
+#include "plugin/book_steps.h"
 #include "plugin/executable_dir.h"
 #include "plugin/host_services.h"
 #include "plugin/line_rules.h"
@@ -21,7 +21,6 @@
 #include "plugin/site.h"
 #include "plugin/wait_window.h"
 #include "text/lines.h"
-#include "title/volume_digits.h"
 
 namespace bk {
 namespace {
@@ -70,12 +69,8 @@ std::string CheckCode(const HostServices& host, const std::string& code) {
 // Looks up one code into Book; on success appends its result line.
 CodeOutcome LookUpCode(RunResources& run, const RunFiles& files, std::string& code,
                        std::vector<std::string>& lines) {
-  Book.Clear();
-  Book[field::Isbn] = code;
   run.dictionaries_loaded = true;
-  LoadAuthorDictionary(WorkDir);
-  LookupPublisher(WorkDir);  // by the whole input line's publisher prefix
-  LoadLabelDictionary(WorkDir);
+  BeginBook(code);
   ApplyShortLineRule();
 
   code = CheckCode(run.host, Book[field::Isbn]);
@@ -97,8 +92,7 @@ CodeOutcome LookUpCode(RunResources& run, const RunFiles& files, std::string& co
   CheckCode(run.host, Book[field::Isbn]);
   code = CheckCode(run.host, Book[field::Isbn]);
   ApplyLongLineRule();
-  LookupLabel();
-  Book[field::Volume] = VolumeDigits(Book[field::Volume]);
+  CompleteBook();
   FillRecordDefaults(files.settings);
   lines.push_back(ResultLine(Book));
   return CodeOutcome::kLine;
