@@ -1,5 +1,6 @@
 #include "page/options.h"
 
+#include "page/cleaning.h"
 #include "platform/files.h"
 #include "text/find.h"
 #include "text/lines.h"
@@ -39,7 +40,7 @@ bool MatchesLabelKeyword(const Options& options, std::string_view series_text) {
   for (const std::string& line : options.lines) {
     if (!Contains(line, kKeywordKey)) continue;
     const std::string folded = ToAnsi(FoldCaseAndWidth(line));
-    const std::string keyword = RemoveAll(ReplaceAll(folded, "\x81@", " "), kKeywordKey);  // 　
+    const std::string keyword = RemoveAll(MapSpaces(folded), kKeywordKey);
     if (!keyword.empty() && u.find(ToWide(keyword)) != std::u16string::npos) return true;
   }
   return false;
