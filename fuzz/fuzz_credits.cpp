@@ -5,18 +5,16 @@
 // collation order.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <string>
 
 #include "contributors/classify_credits.h"
 #include "contributors/contributor_list.h"
+#include "fuzz/fuzz_support.h"
 #include "platform/locale.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
 void CheckFiled(const bk::ContributorList& list) {
   const auto compare = bk::platform::Locale().compare_ignore_case;

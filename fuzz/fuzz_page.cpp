@@ -5,7 +5,6 @@
 // a parse without a title never applies the personal mode.
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <string_view>

@@ -3,16 +3,14 @@
 // and the results must keep the properties the callers rely on.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "platform/locale.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
 int Sign(int r) { return (r > 0) - (r < 0); }
 

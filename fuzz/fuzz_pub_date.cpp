@@ -2,18 +2,16 @@
 // three fields keep their forms: a year that is empty or a signed number,
 // a month and a day that are left alone or two digits other than "00".
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
+#include "fuzz/fuzz_support.h"
 #include "page/pub_date.h"
 #include "plugin/record.h"
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 

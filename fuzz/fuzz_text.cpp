@@ -4,9 +4,9 @@
 // results must keep the properties the callers rely on.
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "plugin/result_line.h"
 #include "text/char_class.h"
 #include "text/extract.h"
@@ -21,9 +21,7 @@
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
 void Searches(const std::string& needle, const std::string& text) {
   const std::size_t bytes = bk::FindBytes(needle, text);

@@ -1,9 +1,9 @@
 // Runs title separation on arbitrary bytes: broken code page 932, brackets in
 // any balance and zero bytes must never read or write out of bounds, and the
 // results keep what the run relies on.
-#include <cstdlib>
 #include <string>
 
+#include "fuzz/fuzz_support.h"
 #include "plugin/record.h"
 #include "text/char_class.h"
 #include "title/split_title_volume.h"
@@ -11,9 +11,7 @@
 
 namespace {
 
-void Check(bool condition) {
-  if (!condition) std::abort();
-}
+using bk::fuzz::Check;
 
 bool IsBlank(char c) { return static_cast<unsigned char>(c) <= 0x20; }
 
