@@ -4,21 +4,15 @@
 #include <string_view>
 
 #include "plugin/record.h"
+#include "text/char_class.h"
 
 namespace bk {
 namespace {
 
-bool AllAsciiDigits(std::string_view text) {
-  for (char c : text) {
-    if (c < '0' || c > '9') return false;
-  }
-  return !text.empty();
-}
-
 // The price digits as a number written without leading zeros; "0" when they
 // are not all digits.
 std::string DecimalWithoutLeadingZeros(std::string_view digits) {
-  if (!AllAsciiDigits(digits)) return "0";
+  if (!IsAllDigits(digits)) return "0";
   const auto first = digits.find_first_not_of('0');
   return first == std::string_view::npos ? "0" : std::string(digits.substr(first));
 }
