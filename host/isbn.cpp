@@ -1,9 +1,9 @@
 #include "host/isbn.h"
 
+#include "text/char_class.h"
+
 namespace bk::host {
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 char Ean13CheckDigit(std::string_view first12) {
   int sum = 0;
@@ -11,21 +11,14 @@ char Ean13CheckDigit(std::string_view first12) {
   return static_cast<char>('0' + (10 - sum % 10) % 10);
 }
 
-bool AllDigits(std::string_view text) {
-  for (char c : text) {
-    if (!IsDigit(c)) return false;
-  }
-  return true;
-}
-
 std::string FromIsbn10(std::string_view code) {
-  if (!AllDigits(code.substr(0, 9))) return "";
+  if (!IsAllDigits(code.substr(0, 9))) return "";
   int sum = 0;
   for (std::size_t i = 0; i < 9; ++i) sum += (code[i] - '0') * static_cast<int>(10 - i);
   const char last = code[9];
   if (last == 'X' || last == 'x') {
     sum += 10;
-  } else if (IsDigit(last)) {
+  } else if (IsAsciiDigit(last)) {
     sum += last - '0';
   } else {
     return "";
@@ -36,7 +29,7 @@ std::string FromIsbn10(std::string_view code) {
 }
 
 std::string FromIsbn13(std::string_view code) {
-  if (!AllDigits(code) || (code.substr(0, 3) != "978" && code.substr(0, 3) != "979")) return "";
+  if (!IsAllDigits(code) || (code.substr(0, 3) != "978" && code.substr(0, 3) != "979")) return "";
   if (Ean13CheckDigit(code) != code[12]) return "";
   return std::string(code);
 }
@@ -51,7 +44,7 @@ std::string NormalizeIsbn(std::string_view code) {
   if (digits.size() == 10) return FromIsbn10(digits);
   if (digits.size() == 13) return FromIsbn13(digits);
   // A scanned book with its second barcode ("192", classification, price).
-  if (digits.size() == 26 && digits.compare(13, 3, "192") == 0 && AllDigits(digits)) {
+  if (digits.size() == 26 && digits.compare(13, 3, "192") == 0 && IsAllDigits(digits)) {
     return FromIsbn13(std::string_view(digits).substr(0, 13));
   }
   return "";

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "plugin/record.h"
+#include "text/char_class.h"
 #include "text/find.h"
 #include "text/half_width_ascii.h"
 #include "text/substring.h"
@@ -39,7 +40,7 @@ std::optional<long long> WholeNumber(std::string_view text) {
   if (text.empty()) return std::nullopt;
   long long value = 0;
   for (char c : text) {
-    if (c < '0' || c > '9') return std::nullopt;
+    if (!IsAsciiDigit(c)) return std::nullopt;
     if (value < 1'000'000'000'000LL) value = value * 10 + (c - '0');
   }
   return negative ? -value : value;
@@ -59,7 +60,7 @@ std::string LastTwo(std::string_view text) {
 }
 
 bool IsTwoDigits(std::string_view text) {
-  return text.size() == 2 && text[0] >= '0' && text[0] <= '9' && text[1] >= '0' && text[1] <= '9';
+  return text.size() == 2 && IsAllDigits(text);
 }
 
 struct Date {

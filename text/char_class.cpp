@@ -6,7 +6,6 @@
 namespace bk {
 namespace {
 
-bool IsDigitByte(char c) { return c >= '0' && c <= '9'; }
 bool IsRomanByte(char c) {
   return c == 'I' || c == 'V' || c == 'X' || c == 'i' || c == 'v' || c == 'x';
 }
@@ -28,8 +27,8 @@ bool IsVolumePart(std::string_view text) {
 
 }  // namespace
 
-bool IsAllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsDigitByte); }
-bool HasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), IsDigitByte); }
+bool IsAllDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), IsAsciiDigit); }
+bool HasDigit(std::string_view text) { return std::any_of(text.begin(), text.end(), IsAsciiDigit); }
 bool IsRomanNumeral(std::string_view text) { return std::all_of(text.begin(), text.end(), IsRomanByte); }
 bool IsLettersOrHyphen(std::string_view text) {
   return std::all_of(text.begin(), text.end(), IsLetterOrHyphenByte);

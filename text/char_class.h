@@ -6,6 +6,8 @@
 
 namespace bk {
 
+inline bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+
 bool IsAllDigits(std::string_view text);        // "" -> true
 bool HasDigit(std::string_view text);           // "" -> false
 bool IsRomanNumeral(std::string_view text);     // I V X i v x only; "" -> true

@@ -24,8 +24,6 @@ constexpr std::string_view kCollectionUnit = "\x8fW";   // 集
 
 long Len(std::string_view text) { return static_cast<long>(text.size()); }
 
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
 // Full-width brackets, marks and spaces become ASCII so that the later steps
 // look for one form only.
 std::string Normalise(std::string_view title) {

@@ -1,13 +1,9 @@
 #include "title/volume_digits.h"
 
+#include "text/char_class.h"
 #include "text/width.h"
 
 namespace bk {
-namespace {
-
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
-
-}  // namespace
 
 std::string VolumeDigits(std::string_view text) {
   std::string digits;
