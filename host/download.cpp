@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "platform/files.h"
+
 namespace bk::host {
 namespace {
 
@@ -36,19 +38,14 @@ bool ReadAll(HINTERNET request, std::string& body) {
   }
 }
 
-// Writes beside path and moves into place, so a failure leaves no file.
-bool WriteFileWhole(std::string_view path, const std::string& bytes) {
-  const std::string target(path);
-  const std::string part = target + ".part";
-  HANDLE file = CreateFileA(part.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
-  DWORD written = 0;
-  const bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
-                  written == bytes.size();
-  CloseHandle(file);
-  if (ok && MoveFileExA(part.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-  DeleteFileA(part.c_str());
-  return false;
+// A failed write leaves no file: it goes beside path and is moved into place.
+bool WriteWholeFile(std::string_view path, const std::string& bytes) {
+  try {
+    platform::WriteFileAtomically(path, bytes);
+    return true;
+  } catch (const platform::FileError&) {
+    return false;
+  }
 }
 
 }  // namespace
@@ -70,7 +67,7 @@ bool FetchAddress(std::string_view address, std::string_view path) {
     return false;
   }
   std::string body;
-  return ReadAll(request.handle, body) && WriteFileWhole(path, body);
+  return ReadAll(request.handle, body) && WriteWholeFile(path, body);
 }
 
 bool CopyLocalPage(std::string_view folder, std::string_view address, std::string_view path) {
