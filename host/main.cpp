@@ -6,12 +6,11 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "host/options.h"
+#include "platform/files.h"
 #include "plugin/describe_record.h"
 #include "plugin/result_line.h"
 #include "text/lines.h"
@@ -57,12 +56,12 @@ void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), s
 }
 
 bool ReadFile(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  bytes = content.str();
-  return true;
+  try {
+    bytes = bk::platform::ReadWholeFile(path);
+    return true;
+  } catch (const bk::platform::FileError&) {
+    return false;
+  }
 }
 
 CommandLine Parse(int argc, char** argv) {
