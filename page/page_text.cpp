@@ -3,7 +3,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "text/lead_byte.h"
+#include "text/find.h"
 #include "text/lines.h"
 
 namespace bk {
@@ -20,20 +20,15 @@ void ReplaceEntity(std::string& text, std::string_view entity, std::string_view 
   const std::string_view input(data, text.size());
   std::size_t out = 0;
   std::size_t in = 0;
-  std::size_t boundary = 0;
   while (in < input.size()) {
-    std::size_t at = input.find(entity, in);
-    for (; at != std::string_view::npos; at = input.find(entity, boundary)) {
-      while (boundary < at) boundary += CharLengthAt(input, boundary);
-      if (boundary == at) break;
-    }
+    const std::size_t at = FindAlignedFrom(entity, input, in);
     const std::size_t kept_end = at == std::string_view::npos ? input.size() : at;
     if (out != in) std::memmove(data + out, data + in, kept_end - in);
     out += kept_end - in;
     if (at == std::string_view::npos) break;
     std::memcpy(data + out, replacement.data(), replacement.size());
     out += replacement.size();
-    in = boundary = at + entity.size();
+    in = at + entity.size();
   }
   text.resize(out);
 }
